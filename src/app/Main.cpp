@@ -1,0 +1,116 @@
+#include "Main.h"
+
+#include "ButtonArt.h"
+#include "ColourFrame.h"
+#include "PictureAreaWidget.h"
+#include "app/Version.h"
+#include "pictures/LoadFile.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+constexpr int CommandLeft = 3;
+constexpr int CommandSide = 57;
+
+QPushButton* makeCommand(QWidget* parent, const char* name, ButtonArt::Picture picture, int top,
+                         const QString& tooltip)
+{
+    auto* button = new QPushButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(CommandLeft, top, CommandSide, CommandSide);
+    button->setIcon(ButtonArt::icon(picture));
+    button->setIconSize(ButtonArt::size(picture));
+    button->setToolTip(tooltip);
+    button->setAccessibleName(tooltip);
+    return button;
+}
+} // namespace
+
+Main::Main(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      m_game(GameServices{m_windowSystem, *this, *this})
+{
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(QString::fromLatin1(Version::ApplicationTitle));
+    setWindowIcon(ButtonArt::windowIcon());
+    setFixedSize(ClientSize);
+
+    createCommands();
+    m_pictureArea = new PictureAreaWidget(m_game.PictureArea, this);
+    m_pictureArea->setObjectName(QStringLiteral("PictureArea"));
+    m_pictureArea->setGeometry(64, 8, 489, 345);
+    m_colourFrame = new ColourFrame(this);
+    m_colourFrame->setObjectName(QStringLiteral("ColourFrame"));
+    m_colourFrame->setGeometry(80, 360, 449, 57);
+    m_colourFrame->hide();
+    setTabOrder();
+
+    connect(m_openCommand, &QPushButton::clicked, this, [this] { m_game.OpenCommand_Click(); });
+    connect(m_stopCommand, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_pictureArea, &PictureAreaWidget::MouseUp, this,
+            [this](qint16 button, qint16 shift, float x, float y) {
+                m_game.PictureArea_MouseUp(button, shift, x, y);
+            });
+    connect(m_pictureArea, &PictureAreaWidget::KeyPress, this,
+            [this](qint16 keyAscii) { m_game.PictureArea_KeyPress(keyAscii); });
+
+    m_game.Form_Load();
+}
+
+Main::~Main() = default;
+
+void Main::createCommands()
+{
+    using ButtonArt::Picture;
+    m_openCommand = makeCommand(this, "OpenCommand", Picture::Open, 8, tr("Open New Picture"));
+    m_helpCommand = makeCommand(this, "HelpCommand", Picture::Help, 80, tr("Show Next Dot"));
+    m_printCommand =
+        makeCommand(this, "PrintCommand", Picture::Print, 152, tr("Print Current Picture"));
+    m_infoCommand = makeCommand(this, "InfoCommand", Picture::Info, 296, tr("Information"));
+    m_stopCommand = makeCommand(this, "StopCommand", Picture::Stop, 360, tr("Exit Kelvaro"));
+}
+
+void Main::setTabOrder()
+{
+    QList<QWidget*> order{m_openCommand, m_helpCommand, m_printCommand,
+                          m_infoCommand, m_stopCommand, m_pictureArea};
+    for (QAbstractButton* option : m_colourFrame->options())
+        order.append(option);
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void Main::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_centred)
+        return;
+    m_centred = true;
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void Main::closeEvent(QCloseEvent* event)
+{
+    m_game.Form_Unload();
+    event->accept();
+}
+
+void Main::setColourFrameVisible(bool visible)
+{
+    m_colourFrame->setVisible(visible);
+}
+
+std::optional<QString> Main::choose()
+{
+    if (!m_loadFile)
+        m_loadFile = new LoadFile(this);
+    return m_loadFile->choose();
+}

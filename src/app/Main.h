@@ -1,0 +1,54 @@
+#pragma once
+
+#include "Game.h"
+#include "MainView.h"
+#include "pictures/PictureChooser.h"
+#include "platform/QtWindowSystem.h"
+
+#include <QWidget>
+
+class ColourFrame;
+class LoadFile;
+class PictureAreaWidget;
+class QPushButton;
+
+// The game's one working window: five command buttons, the drawing surface and
+// the colour bar. It wires controls to the game and owns the dialogs.
+class Main : public QWidget, private MainView, private PictureChooser
+{
+    Q_OBJECT
+public:
+    static constexpr QSize ClientSize{559, 421};
+
+    explicit Main(QWidget* parent = nullptr);
+    ~Main() override;
+
+    Game& game() { return m_game; }
+    PictureAreaWidget* pictureArea() const { return m_pictureArea; }
+    ColourFrame* colourFrame() const { return m_colourFrame; }
+    // The chooser, or null before the first "Open New Picture".
+    LoadFile* loadFile() const { return m_loadFile; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void setColourFrameVisible(bool visible) override;
+    std::optional<QString> choose() override;
+
+    void createCommands();
+    void setTabOrder();
+
+    QtWindowSystem m_windowSystem{this};
+    Game m_game;
+    QPushButton* m_openCommand = nullptr;
+    QPushButton* m_helpCommand = nullptr;
+    QPushButton* m_printCommand = nullptr;
+    QPushButton* m_infoCommand = nullptr;
+    QPushButton* m_stopCommand = nullptr;
+    PictureAreaWidget* m_pictureArea = nullptr;
+    ColourFrame* m_colourFrame = nullptr;
+    LoadFile* m_loadFile = nullptr;
+    bool m_centred = false;
+};

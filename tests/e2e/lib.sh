@@ -1,0 +1,80 @@
+# Helpers for driving the real game under Xvfb with xdotool.
+# Each test sources this file, calls start_display and start_game, and the
+# EXIT trap tears everything down.
+
+set -euo pipefail
+
+E2E_WORK=$(mktemp -d)
+E2E_PIDS=()
+
+e2e_cleanup() {
+    local pid
+    for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$E2E_WORK"
+}
+trap e2e_cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -n "${DISPLAY:-}" ]; then
+        local keep=/tmp/kelvaro-e2e-failure-$$.png
+        import -display "$DISPLAY" -window root "$keep" 2>/dev/null && echo "screen kept in $keep" >&2
+    fi
+    exit 1
+}
+
+# Starts a private X server on a free display number.
+start_display() {
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$E2E_WORK/display" \
+        >/dev/null 2>&1 &
+    E2E_PIDS+=($!)
+    local tries=0
+    until [ -s "$E2E_WORK/display" ]; do
+        sleep 0.05
+        tries=$((tries + 1))
+        [ $tries -lt 200 ] || fail "Xvfb did not start"
+    done
+    export DISPLAY=":$(head -n1 "$E2E_WORK/display")"
+    unset QT_QPA_PLATFORM
+    export XDG_RUNTIME_DIR="$E2E_WORK/runtime"
+    mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+}
+
+# start_game BINARY FOLDER: runs the game with FOLDER as its working folder.
+start_game() {
+    (cd "$2" && exec "$1") >"$E2E_WORK/game.log" 2>&1 &
+    E2E_PIDS+=($!)
+    GAME_PID=$!
+}
+
+# wait_window TITLE: prints the id of the visible window with exactly that title.
+wait_window() {
+    local id
+    id=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1) ||
+        fail "no window titled '$1'"
+    echo "$id"
+}
+
+# click WINDOW X Y: left click at client coordinates of WINDOW.
+click() {
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+    sleep 0.3
+}
+
+# window_origin WINDOW: sets WX and WY to the window's top-left on the screen.
+window_origin() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    WX=$X
+    WY=$Y
+}
+
+screenshot() {
+    import -display "$DISPLAY" -window root "$E2E_WORK/$1.png"
+    echo "$E2E_WORK/$1.png"
+}
+
+# pixel FILE X Y: prints the colour at (X, Y) as RRGGBB.
+pixel() {
+    /usr/bin/convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n1 | tr -d '#'
+}

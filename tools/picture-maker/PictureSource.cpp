@@ -1,0 +1,133 @@
+#include "PictureSource.h"
+
+#include "app/Surface.h"
+
+#include <QPainter>
+#include <QRegularExpression>
+
+#include <cmath>
+
+namespace {
+// Rough size of a number " k " in the game's 11-pixel font.
+constexpr int DigitWidth = 6;
+constexpr int SpaceWidth = 3;
+constexpr int TextHeight = 13;
+constexpr double NumberDistance = 11.0;
+
+bool parsePoints(const QStringList& fields, QPolygon& points)
+{
+    for (const QString& field : fields) {
+        const QStringList xy = field.split(QLatin1Char(','));
+        bool okX = false;
+        bool okY = false;
+        if (xy.size() != 2)
+            return false;
+        points.append(QPoint(xy[0].toInt(&okX), xy[1].toInt(&okY)));
+        if (!okX || !okY)
+            return false;
+    }
+    return !points.isEmpty();
+}
+
+bool parseCircle(const QStringList& fields, QPair<QPoint, int>& circle)
+{
+    const QStringList values = fields.value(0).split(QLatin1Char(','));
+    bool ok[3] = {false, false, false};
+    if (fields.size() != 1 || values.size() != 3)
+        return false;
+    circle = {QPoint(values[0].toInt(&ok[0]), values[1].toInt(&ok[1])), values[2].toInt(&ok[2])};
+    return ok[0] && ok[1] && ok[2];
+}
+
+QImage blankImage()
+{
+    QImage image(Surface::Width, Surface::Height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+QPoint numberPosition(QPoint dot, QPointF middle, int number)
+{
+    QPointF away = QPointF(dot) - middle;
+    const double length = std::hypot(away.x(), away.y());
+    away = length > 0 ? away / length : QPointF(0, -1);
+    const int width = 2 * SpaceWidth + DigitWidth * int(QString::number(number).size());
+    const QPointF centre = QPointF(dot) + away * NumberDistance + QPointF(0, 0);
+    return QPoint(int(std::lround(centre.x() - width / 2.0)),
+                  int(std::lround(centre.y() - TextHeight / 2.0)));
+}
+} // namespace
+
+bool PictureSource::parse(const QString& text, QString& error)
+{
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].section(QLatin1Char('#'), 0, 0).trimmed();
+        if (line.isEmpty())
+            continue;
+        QStringList fields = line.split(blanks);
+        const QString keyword = fields.takeFirst();
+        bool ok = false;
+        QPolygon points;
+        QPair<QPoint, int> circle;
+        if (keyword == QLatin1String("outline"))
+            ok = outline.isEmpty() && parsePoints(fields, outline);
+        else if (keyword == QLatin1String("detail") && (ok = parsePoints(fields, points)))
+            details.append(points);
+        else if (keyword == QLatin1String("closed") && (ok = parsePoints(fields, points)))
+            closedDetails.append(points);
+        else if (keyword == QLatin1String("circle") && (ok = parseCircle(fields, circle)))
+            circles.append(circle);
+        if (!ok) {
+            error = QStringLiteral("line %1: cannot understand \"%2\"").arg(i + 1).arg(line);
+            return false;
+        }
+    }
+    if (outline.size() > 99) {
+        error = QStringLiteral("the outline has %1 points; a picture holds at most 99 dots")
+                    .arg(outline.size());
+        return false;
+    }
+    return true;
+}
+
+QImage PictureSource::startImage() const
+{
+    QImage image = blankImage();
+    QPainter painter(&image);
+    painter.setPen(QPen(Qt::black, 1));
+    for (const QPolygon& detail : details)
+        painter.drawPolyline(detail);
+    for (const QPolygon& detail : closedDetails)
+        painter.drawPolygon(detail);
+    for (const auto& [centre, radius] : circles)
+        painter.drawEllipse(centre, radius, radius);
+    return image;
+}
+
+QImage PictureSource::finishedImage() const
+{
+    QImage image = startImage();
+    QPainter painter(&image);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawPolygon(outline);
+    return image;
+}
+
+QByteArray PictureSource::description() const
+{
+    const QPointF middle = QPolygonF(outline).boundingRect().center();
+    QByteArray text;
+    for (int k = 1; k <= outline.size(); ++k) {
+        const QPoint dot = outline[k - 1];
+        const QPoint number = numberPosition(dot, middle, k);
+        text += QStringLiteral("%1,%2,%3,%4\r\n")
+                    .arg(dot.x())
+                    .arg(dot.y())
+                    .arg(number.x())
+                    .arg(number.y())
+                    .toLatin1();
+    }
+    return text;
+}
