@@ -1,6 +1,11 @@
 #include "Game.h"
 
 #include "pictures/OpenCommand.h"
+#include "play/Colouring.h"
+#include "play/Hint.h"
+#include "play/Joining.h"
+#include "sound/Effects.h"
+#include "sound/WavePlayer.h"
 
 Game::Game(GameServices services) : services(services) {}
 
@@ -9,17 +14,37 @@ void Game::Form_Load()
     state.NextDot = GameState::NoDot;
 }
 
-void Game::Form_Unload() {}
+void Game::Form_Unload()
+{
+    services.sound.playToEnd(Effects::Gameover);
+}
 
 void Game::OpenCommand_Click()
 {
     OpenCommand::run(*this);
 }
 
-void Game::PictureArea_MouseUp(qint16 /*button*/, qint16 /*shift*/, float /*x*/, float /*y*/)
+void Game::HelpCommand_Click()
 {
-    if (state.mode() == GameState::Mode::NoPicture)
-        return;
+    Hint::show(*this);
 }
 
-void Game::PictureArea_KeyPress(qint16& /*keyAscii*/) {}
+void Game::PictureArea_MouseUp(qint16 /*button*/, qint16 /*shift*/, float x, float y)
+{
+    // Any button and any modifier count alike.
+    switch (state.mode()) {
+    case GameState::Mode::NoPicture:
+        return;
+    case GameState::Mode::Joining:
+        Joining::release(*this, x, y);
+        return;
+    case GameState::Mode::Colouring:
+        Colouring::release(*this, x, y);
+        return;
+    }
+}
+
+void Game::PictureArea_KeyPress(qint16& keyAscii)
+{
+    Hint::keyPress(*this, keyAscii);
+}

@@ -8,6 +8,8 @@
 
 class MainView;
 class PictureChooser;
+class Sleeper;
+class WavePlayer;
 class WindowSystem;
 
 struct GameServices
@@ -15,6 +17,8 @@ struct GameServices
     WindowSystem& windowSystem;
     PictureChooser& chooser;
     MainView& view;
+    WavePlayer& sound;
+    Sleeper& sleeper;
 };
 
 // The main window's game: its state, its drawing surface and one entry point for
@@ -28,6 +32,7 @@ public:
     void Form_Load();
     void Form_Unload();
     void OpenCommand_Click();
+    void HelpCommand_Click();
     void PictureArea_MouseUp(qint16 button, qint16 shift, float x, float y);
     void PictureArea_KeyPress(qint16& keyAscii);
 

@@ -5,6 +5,7 @@
 #include "PictureAreaWidget.h"
 #include "app/Version.h"
 #include "pictures/LoadFile.h"
+#include "platform/EventThreadHold.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
@@ -28,11 +29,12 @@ QPushButton* makeCommand(QWidget* parent, const char* name, ButtonArt::Picture p
 }
 } // namespace
 
-Main::Main(QWidget* parent)
+Main::Main(Services services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      m_game(GameServices{m_windowSystem, *this, *this})
+      m_hold(services.hold),
+      m_game(GameServices{m_windowSystem, *this, *this, services.sound, services.hold})
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QString::fromLatin1(Version::ApplicationTitle));
@@ -50,6 +52,7 @@ Main::Main(QWidget* parent)
     setTabOrder();
 
     connect(m_openCommand, &QPushButton::clicked, this, [this] { m_game.OpenCommand_Click(); });
+    connect(m_helpCommand, &QPushButton::clicked, this, [this] { m_game.HelpCommand_Click(); });
     connect(m_stopCommand, &QPushButton::clicked, this, &QWidget::close);
     connect(m_pictureArea, &PictureAreaWidget::MouseUp, this,
             [this](qint16 button, qint16 shift, float x, float y) {
@@ -99,6 +102,14 @@ void Main::showEvent(QShowEvent* event)
 
 void Main::closeEvent(QCloseEvent* event)
 {
+    // A close request is not input, so the window system delivers it even while
+    // a handler holds the thread; it waits for that handler like a click would.
+    if (m_unloading || m_hold.isHolding()) {
+        m_closeWaiting = !m_unloading;
+        event->ignore();
+        return;
+    }
+    m_unloading = true;
     m_game.Form_Unload();
     event->accept();
 }
@@ -106,6 +117,11 @@ void Main::closeEvent(QCloseEvent* event)
 void Main::setColourFrameVisible(bool visible)
 {
     m_colourFrame->setVisible(visible);
+}
+
+QColor Main::selectedColour() const
+{
+    return m_colourFrame->selectedColour();
 }
 
 std::optional<QString> Main::choose()

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class ColourFrame;
+class EventThreadHold;
 class LoadFile;
 class PictureAreaWidget;
 class QPushButton;
@@ -20,7 +21,15 @@ class Main : public QWidget, private MainView, private PictureChooser
 public:
     static constexpr QSize ClientSize{559, 421};
 
-    explicit Main(QWidget* parent = nullptr);
+    // The platform services that outlive the window: `hold` keeps the event
+    // thread for the game's pauses and is also what `sound` waits with.
+    struct Services
+    {
+        WavePlayer& sound;
+        EventThreadHold& hold;
+    };
+
+    explicit Main(Services services, QWidget* parent = nullptr);
     ~Main() override;
 
     Game& game() { return m_game; }
@@ -35,12 +44,14 @@ protected:
 
 private:
     void setColourFrameVisible(bool visible) override;
+    QColor selectedColour() const override;
     std::optional<QString> choose() override;
 
     void createCommands();
     void setTabOrder();
 
     QtWindowSystem m_windowSystem{this};
+    EventThreadHold& m_hold;
     Game m_game;
     QPushButton* m_openCommand = nullptr;
     QPushButton* m_helpCommand = nullptr;
@@ -51,4 +62,6 @@ private:
     ColourFrame* m_colourFrame = nullptr;
     LoadFile* m_loadFile = nullptr;
     bool m_centred = false;
+    bool m_unloading = false;
+    bool m_closeWaiting = false;
 };

@@ -43,7 +43,7 @@ PictureAreaWidget::PictureAreaWidget(Surface& surface, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     connect(&m_surface, &Surface::changed, this, &PictureAreaWidget::showChanged);
-    connect(&m_surface, &Surface::refreshRequested, this, [this] { repaint(contentsRect()); });
+    connect(&m_surface, &Surface::refreshRequested, this, &PictureAreaWidget::showNow);
 }
 
 QSize PictureAreaWidget::sizeHint() const
@@ -53,11 +53,20 @@ QSize PictureAreaWidget::sizeHint() const
 
 void PictureAreaWidget::showChanged(QRect surfaceArea)
 {
-    update(surfaceArea.translated(contentsRect().topLeft()).intersected(contentsRect()));
+    const QRect area = surfaceArea.translated(contentsRect().topLeft()).intersected(contentsRect());
+    m_unpainted += area;
+    update(area);
+}
+
+void PictureAreaWidget::showNow()
+{
+    if (!m_unpainted.isEmpty())
+        repaint(m_unpainted);
 }
 
 void PictureAreaWidget::paintEvent(QPaintEvent* event)
 {
+    m_unpainted -= event->region();
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.setClipRect(event->rect().intersected(contentsRect()));

@@ -28,6 +28,10 @@ protected:
 
 private:
     void showChanged(QRect surfaceArea);
+    void showNow();
 
     Surface& m_surface;
+    // What changed since the last paint: a refresh paints just that, which keeps
+    // the wipe's hundreds of refreshes cheap.
+    QRegion m_unpainted;
 };

@@ -1,5 +1,6 @@
 #include "Surface.h"
 
+#include "FloodFill.h"
 #include "Fonts.h"
 
 #include <QFontMetrics>
@@ -82,6 +83,12 @@ void Surface::printText(const QString& text)
     const QRect box(m_textPosition, QFontMetrics(font).size(Qt::TextSingleLine, text));
     painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
     Q_EMIT changed(box.adjusted(-PenMargin, -PenMargin, PenMargin, PenMargin));
+}
+
+void Surface::floodFill(QPoint point, QColor border)
+{
+    if (FloodFill::borderFill(m_image, point, m_fillColour.rgb(), border.rgb()) > 0)
+        Q_EMIT changed(m_image.rect());
 }
 
 void Surface::refresh()

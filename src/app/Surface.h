@@ -49,6 +49,9 @@ public:
     void line(QPointF from, QPointF to);
     void rectangle(QPointF corner, QPointF oppositeCorner);
     void printText(const QString& text);
+    // Paints the area around `point` in the fill colour, up to pixels of
+    // `border`; nothing from a border pixel or from outside the area.
+    void floodFill(QPoint point, QColor border);
 
     // Puts the image on screen now rather than when the running handler returns.
     void refresh();

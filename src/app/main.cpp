@@ -1,5 +1,8 @@
 #include "Main.h"
 #include "app/Version.h"
+#include "platform/EventThreadHold.h"
+#include "platform/SdlWavePlayer.h"
+#include "sound/Effects.h"
 
 #include <QApplication>
 
@@ -11,7 +14,12 @@ int main(int argc, char* argv[])
         QStringLiteral("%1.%2.%3").arg(Version::Major).arg(Version::Minor).arg(Version::Revision));
     QApplication::setDesktopFileName(QStringLiteral("org.kelvaro.Kelvaro"));
 
-    Main window;
+    EventThreadHold hold;
+    SdlWavePlayer sound([&hold](const std::function<bool()>& done,
+                                std::chrono::milliseconds limit) { hold.holdUntil(done, limit); });
+    sound.preload(Effects::all());
+
+    Main window({sound, hold});
     window.show();
     return app.exec();
 }

@@ -6,6 +6,8 @@
 #include "app/MainView.h"
 #include "app/Version.h"
 #include "platform/WindowSystem.h"
+#include "sound/Effects.h"
+#include "sound/WavePlayer.h"
 
 namespace {
 const QColor Red(255, 0, 0);
@@ -43,6 +45,7 @@ void OpenCommand::drawDots(Surface& surface, const GameState& state)
 
 void OpenCommand::run(Game& game)
 {
+    game.services.sound.start(Effects::Boing);
     const std::optional<QString> chosen = game.services.chooser.choose();
     if (!chosen)
         return;

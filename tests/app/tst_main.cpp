@@ -1,12 +1,14 @@
 // The main window as a player meets it: layout, buttons, colour bar, the
 // chooser's life and the ways of closing.
 
+#include "Fakes.h"
 #include "PictureFolder.h"
 #include "app/ButtonArt.h"
 #include "app/ColourFrame.h"
 #include "app/Main.h"
 #include "app/PictureAreaWidget.h"
 #include "pictures/LoadFile.h"
+#include "platform/EventThreadHold.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -14,6 +16,13 @@
 #include <QTimer>
 
 namespace {
+struct Window
+{
+    RecordingWavePlayer sound;
+    EventThreadHold hold;
+    Main main{{sound, hold}};
+};
+
 QWidget* child(Main& window, const char* name)
 {
     return window.findChild<QWidget*>(QLatin1String(name));
@@ -39,7 +48,8 @@ class TestMain : public QObject
 private Q_SLOTS:
     void isAFixedWindowWithTitleAndIcon()
     {
-        Main window;
+        Window fixture;
+        Main& window = fixture.main;
         QCOMPARE(window.windowTitle(), QStringLiteral("Kelvaro"));
         QCOMPARE(window.size(), QSize(559, 421));
         QCOMPARE(window.minimumSize(), window.maximumSize());
@@ -74,7 +84,8 @@ private Q_SLOTS:
         QFETCH(QRect, geometry);
         QFETCH(QString, tooltip);
         QFETCH(QSize, picture);
-        Main window;
+        Window fixture;
+        Main& window = fixture.main;
         QWidget* control = child(window, qPrintable(name));
         QVERIFY(control);
         QCOMPARE(control->geometry(), geometry);
@@ -105,7 +116,8 @@ private Q_SLOTS:
 
     void tabOrderRunsDownTheCommandsThenAcross()
     {
-        Main window;
+        Window fixture;
+        Main& window = fixture.main;
         const QStringList expected{
             "OpenCommand",  "HelpCommand", "PrintCommand",     "InfoCommand", "StopCommand",
             "PictureArea",  "BlueOption",  "DarkGreenOption",  "RedOption",   "YellowOption",
@@ -123,7 +135,8 @@ private Q_SLOTS:
 
     void colourBarIsHiddenWithBlueChosen()
     {
-        Main window;
+        Window fixture;
+        Main& window = fixture.main;
         window.show();
         QVERIFY(!window.colourFrame()->isVisible());
         QCOMPARE(window.colourFrame()->selectedColour(), QColor(0, 0, 255));
@@ -137,7 +150,8 @@ private Q_SLOTS:
 
     void choosingAColourReleasesTheOtherOne()
     {
-        Main window;
+        Window fixture;
+        Main& window = fixture.main;
         const auto options = window.colourFrame()->options();
         options[3]->click();
         QCOMPARE(window.colourFrame()->selectedColour(), QColor(255, 255, 0));
@@ -153,7 +167,8 @@ private Q_SLOTS:
 
     void startsWithNoPicture()
     {
-        Main window;
+        Window fixture;
+        Main& window = fixture.main;
         QCOMPARE(window.game().state.mode(), GameState::Mode::NoPicture);
         QCOMPARE(window.game().state.NextDot, qint16(-1));
         QCOMPARE(window.game().state.DotX, GameState::DotColumn{});
@@ -168,7 +183,8 @@ private Q_SLOTS:
         PictureFolder folder;
         folder.writePicture(QStringLiteral("alpha"), "10,10,20,20\n");
         folder.writePicture(QStringLiteral("beta"), "30,30,40,40\n50,50,60,60\n");
-        Main window;
+        Window fixture;
+        Main& window = fixture.main;
         window.show();
         QVERIFY(!window.loadFile());
 
@@ -188,13 +204,15 @@ private Q_SLOTS:
 
         openWith(window, [](LoadFile& chooser) { chooser.cancelButton()->click(); });
         QCOMPARE(window.game().globals.SelectedPicture, QStringLiteral("beta.kv"));
+        QCOMPARE(fixture.sound.calls, QStringList(3, QStringLiteral("start Boing.wav")));
     }
 
     void theSurfaceReportsReleasesInItsOwnPixels()
     {
         PictureFolder folder;
         folder.writePicture(QStringLiteral("alpha"), "10,10,20,20\n");
-        Main window;
+        Window fixture;
+        Main& window = fixture.main;
         window.show();
         openWith(window, pickFirstAndOk);
         QList<QPointF> releases;
@@ -207,7 +225,8 @@ private Q_SLOTS:
     void stopCommandAndCloseBoxBothClose()
     {
         for (bool byButton : {true, false}) {
-            Main window;
+            Window fixture;
+            Main& window = fixture.main;
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
             if (byButton)

@@ -1,10 +1,9 @@
 // "Open New Picture" on the real surface image with recording fakes for the
 // window system, the chooser and the main window.
 
-#include "Fakes.h"
+#include "GameFixture.h"
 #include "PictureFolder.h"
 #include "app/Fonts.h"
-#include "app/Game.h"
 
 #include <QFontMetrics>
 #include <QTest>
@@ -16,22 +15,7 @@ const QRgb StartColour = qRgb(255, 255, 230);
 // Dots and numbers far enough apart that nothing overlaps.
 const QByteArray ThreeDots("100,50,120,40\r\n300,200,320,210\r\n60,300,30,280\r\n");
 
-struct Fixture
-{
-    RecordingWindowSystem windowSystem;
-    ScriptedChooser chooser;
-    RecordingView view;
-    Game game{GameServices{windowSystem, chooser, view}};
-
-    Fixture() { game.Form_Load(); }
-
-    // A null name cancels the chooser.
-    void open(const QString& name)
-    {
-        chooser.answers.append(name);
-        game.OpenCommand_Click();
-    }
-};
+using Fixture = GameFixture;
 
 // The bounding box of every pixel of `colour` inside `area`.
 QRect boxOf(const QImage& image, QRgb colour, QRect area)

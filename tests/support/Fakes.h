@@ -2,11 +2,15 @@
 
 #include "app/MainView.h"
 #include "pictures/PictureChooser.h"
+#include "platform/Sleeper.h"
 #include "platform/WindowSystem.h"
+#include "sound/WavePlayer.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 struct RecordingWindowSystem : WindowSystem
 {
@@ -42,10 +46,43 @@ struct RecordingView : MainView
 {
     bool colourFrameVisible = false;
     int colourFrameChanges = 0;
+    QColor colour{0, 0, 255};
 
     void setColourFrameVisible(bool visible) override
     {
         colourFrameVisible = visible;
         ++colourFrameChanges;
+    }
+    QColor selectedColour() const override { return colour; }
+};
+
+// Records every request as "start NAME", "sync NAME" or "stop".
+struct RecordingWavePlayer : WavePlayer
+{
+    QStringList calls;
+    // Runs while a synchronous sound "plays".
+    std::function<void()> whilePlayingToEnd;
+
+    void start(const QString& name) override { calls.append(QStringLiteral("start ") + name); }
+    void playToEnd(const QString& name) override
+    {
+        calls.append(QStringLiteral("sync ") + name);
+        if (whilePlayingToEnd)
+            whilePlayingToEnd();
+    }
+    void stop() override { calls.append(QStringLiteral("stop")); }
+};
+
+// Sleeps no time at all; records each sleep and can look at the world then.
+struct RecordingSleeper : Sleeper
+{
+    QList<int> sleeps;
+    std::function<void()> onSleep;
+
+    void sleep(int milliseconds) override
+    {
+        sleeps.append(milliseconds);
+        if (onSleep)
+            onSleep();
     }
 };
