@@ -7,11 +7,16 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev qt6-qpa-plugins
     fonts-liberation2
+    libsdl2-mixer-dev
 )
 test_packages=(
     xvfb xauth xdotool imagemagick clang-format
 )
+bench_packages=(
+    libbenchmark-dev
+)
 [ "${1:-}" = --test ] && packages+=("${test_packages[@]}")
+[ "${1:-}" = --bench ] && packages+=("${bench_packages[@]}")
 
 missing=()
 for package in "${packages[@]}"; do

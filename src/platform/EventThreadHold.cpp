@@ -1,5 +1,6 @@
 #include "EventThreadHold.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QEventLoop>
@@ -34,6 +35,10 @@ void EventThreadHold::holdUntil(const std::function<bool()>& done, std::chrono::
         QThread::msleep(static_cast<unsigned long>(std::min<qint64>(left, PollMilliseconds)));
         answerWindowSystem();
     }
-    if (--m_depth == 0 && m_onRelease)
+    if (--m_depth > 0)
+        return;
+    if (auto* dispatcher = QAbstractEventDispatcher::instance())
+        dispatcher->wakeUp();
+    if (m_onRelease)
         m_onRelease();
 }

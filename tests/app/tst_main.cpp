@@ -207,6 +207,33 @@ private Q_SLOTS:
         QCOMPARE(fixture.sound.calls, QStringList(3, QStringLiteral("start Boing.wav")));
     }
 
+    void theChosenColourCarriesOverToTheNextPicture()
+    {
+        PictureFolder folder;
+        folder.writePicture(QStringLiteral("alpha"), "10,10,20,20\n");
+        Window fixture;
+        Main& window = fixture.main;
+        window.show();
+        Game& game = window.game();
+        auto playThrough = [&] {
+            openWith(window, pickFirstAndOk);
+            qint16 a = 'a';
+            game.PictureArea_KeyPress(a);
+            QVERIFY(window.colourFrame()->isVisible());
+        };
+        playThrough();
+        window.colourFrame()->options()[3]->click(); // yellow
+        game.PictureArea_MouseUp(1, 0, 100, 100);
+        QCOMPARE(game.PictureArea.image().pixel(100, 100), qRgb(255, 255, 0));
+
+        playThrough();
+        QVERIFY(window.colourFrame()->options()[3]->isChecked());
+        game.PictureArea_MouseUp(1, 0, 100, 100);
+        QCOMPARE(game.PictureArea.image().pixel(100, 100), qRgb(255, 255, 0));
+        openWith(window, pickFirstAndOk);
+        QVERIFY(!window.colourFrame()->isVisible());
+    }
+
     void theSurfaceReportsReleasesInItsOwnPixels()
     {
         PictureFolder folder;

@@ -79,6 +79,8 @@ bool PictureSource::parse(const QString& text, QString& error)
             closedDetails.append(points);
         else if (keyword == QLatin1String("circle") && (ok = parseCircle(fields, circle)))
             circles.append(circle);
+        else if (keyword == QLatin1String("area"))
+            ok = parsePoints(fields, areas);
         if (!ok) {
             error = QStringLiteral("line %1: cannot understand \"%2\"").arg(i + 1).arg(line);
             return false;

@@ -13,6 +13,8 @@ struct PictureSource
     QList<QPolygon> details;
     QList<QPolygon> closedDetails;
     QList<QPair<QPoint, int>> circles;
+    // Points inside areas meant to be coloured.
+    QPolygon areas;
 
     // Parses the text; on failure returns false and says why in `error`.
     bool parse(const QString& text, QString& error);
