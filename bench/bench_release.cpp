@@ -5,6 +5,7 @@
 #include "app/Main.h"
 #include "app/PictureAreaWidget.h"
 #include "platform/EventThreadHold.h"
+#include "sound/MusicControl.h"
 #include "sound/WavePlayer.h"
 
 #include <QApplication>
@@ -22,11 +23,21 @@ struct Silence : WavePlayer
     void stop() override {}
 };
 
+struct Quiet : MusicControl
+{
+    void setFileName(const QString&) override {}
+    void setCommand(const QString&) override {}
+    void setNotify(bool) override {}
+    void setSwitches(bool, bool) override {}
+    void setDoneHandler(DoneHandler) override {}
+};
+
 struct Fixture
 {
     Silence sound;
     EventThreadHold hold;
-    Main window{{sound, hold}};
+    Quiet music;
+    Main window{{sound, hold, music, hold}};
 
     Fixture()
     {

@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev libgl-dev qt6-qpa-plugins
     fonts-liberation2
     libsdl2-mixer-dev
+    libfluidsynth-dev timgm6mb-soundfont
 )
 test_packages=(
     xvfb xauth xdotool imagemagick clang-format

@@ -4,6 +4,7 @@
 #include "play/Colouring.h"
 #include "play/Hint.h"
 #include "play/Joining.h"
+#include "sound/BackgroundMusic.h"
 #include "sound/Effects.h"
 #include "sound/WavePlayer.h"
 
@@ -12,11 +13,18 @@ Game::Game(GameServices services) : services(services) {}
 void Game::Form_Load()
 {
     state.NextDot = GameState::NoDot;
+    BackgroundMusic::start(*this);
 }
 
 void Game::Form_Unload()
 {
+    BackgroundMusic::close(*this);
     services.sound.playToEnd(Effects::Gameover);
+}
+
+void Game::MMControl_Done(qint16 notifyCode)
+{
+    BackgroundMusic::MMControl_Done(*this, notifyCode);
 }
 
 void Game::OpenCommand_Click()

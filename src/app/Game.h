@@ -2,11 +2,13 @@
 
 #include "GameState.h"
 #include "Globals.h"
+#include "Random.h"
 #include "Surface.h"
 
 #include <QImage>
 
 class MainView;
+class MusicControl;
 class PictureChooser;
 class Sleeper;
 class WavePlayer;
@@ -19,6 +21,7 @@ struct GameServices
     MainView& view;
     WavePlayer& sound;
     Sleeper& sleeper;
+    MusicControl& MMControl;
 };
 
 // The main window's game: its state, its drawing surface and one entry point for
@@ -35,11 +38,13 @@ public:
     void HelpCommand_Click();
     void PictureArea_MouseUp(qint16 button, qint16 shift, float x, float y);
     void PictureArea_KeyPress(qint16& keyAscii);
+    void MMControl_Done(qint16 notifyCode);
 
     GameServices services;
     GameState state;
     Globals globals;
     Surface PictureArea;
+    Random random;
     // The finished bitmap of the picture in play, decoded when it was opened.
     QImage finishedImage;
 };

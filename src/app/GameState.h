@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 #include <array>
@@ -29,6 +30,10 @@ struct GameState
 
     qint16 NextDot = NoDot;
     bool Completed = false;
+
+    // The working folder's tunes, entries 1 to MusicCount; index 0 is unused.
+    std::array<QString, TableSize> MusicFiles{};
+    qint16 MusicCount = 0;
 
     Mode mode() const;
     // Number of dots before the end marker; 0 before the first picture.

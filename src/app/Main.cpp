@@ -6,6 +6,7 @@
 #include "app/Version.h"
 #include "pictures/LoadFile.h"
 #include "platform/EventThreadHold.h"
+#include "sound/MusicControl.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
@@ -33,8 +34,9 @@ Main::Main(Services services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      m_hold(services.hold),
-      m_game(GameServices{m_windowSystem, *this, *this, services.sound, services.hold})
+      m_hold(services.hold), m_music(services.music),
+      m_game(GameServices{m_windowSystem, *this, *this, services.sound, services.sleeper,
+                          services.music})
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QString::fromLatin1(Version::ApplicationTitle));
@@ -60,11 +62,20 @@ Main::Main(Services services, QWidget* parent)
             });
     connect(m_pictureArea, &PictureAreaWidget::KeyPress, this,
             [this](qint16 keyAscii) { m_game.PictureArea_KeyPress(keyAscii); });
+    m_music.setDoneHandler([this](qint16 notifyCode) { m_game.MMControl_Done(notifyCode); });
+    m_hold.setOnRelease([this] {
+        if (std::exchange(m_closeWaiting, false))
+            close();
+    });
 
     m_game.Form_Load();
 }
 
-Main::~Main() = default;
+Main::~Main()
+{
+    m_music.setDoneHandler({});
+    m_hold.setOnRelease({});
+}
 
 void Main::createCommands()
 {

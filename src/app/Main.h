@@ -9,6 +9,8 @@
 
 class ColourFrame;
 class EventThreadHold;
+class Sleeper;
+class MusicControl;
 class LoadFile;
 class PictureAreaWidget;
 class QPushButton;
@@ -21,12 +23,15 @@ class Main : public QWidget, private MainView, private PictureChooser
 public:
     static constexpr QSize ClientSize{559, 421};
 
-    // The platform services that outlive the window: `hold` keeps the event
-    // thread for the game's pauses and is also what `sound` waits with.
+    // The platform services that outlive the window. `hold` is what the game's
+    // pauses and synchronous sounds keep the event thread with: a close request
+    // that comes meanwhile waits for it. `sleeper` is normally `hold` itself.
     struct Services
     {
         WavePlayer& sound;
         EventThreadHold& hold;
+        MusicControl& music;
+        Sleeper& sleeper;
     };
 
     explicit Main(Services services, QWidget* parent = nullptr);
@@ -52,6 +57,7 @@ private:
 
     QtWindowSystem m_windowSystem{this};
     EventThreadHold& m_hold;
+    MusicControl& m_music;
     Game m_game;
     QPushButton* m_openCommand = nullptr;
     QPushButton* m_helpCommand = nullptr;

@@ -16,7 +16,7 @@ QRect around(QRectF shape)
 }
 } // namespace
 
-Surface::Surface() : m_image(Width, Height, QImage::Format_RGB32)
+Surface::Surface(QSize size) : m_image(size, QImage::Format_RGB32)
 {
     m_image.fill(Background);
 }

@@ -25,7 +25,7 @@ public:
         Transparent
     };
 
-    Surface();
+    explicit Surface(QSize size = QSize(Width, Height));
 
     const QImage& image() const { return m_image; }
     int width() const { return m_image.width(); }

@@ -1,6 +1,7 @@
 #include "Main.h"
 #include "app/Version.h"
 #include "platform/EventThreadHold.h"
+#include "platform/FluidSynthMusic.h"
 #include "platform/SdlWavePlayer.h"
 #include "sound/Effects.h"
 
@@ -19,7 +20,9 @@ int main(int argc, char* argv[])
                                 std::chrono::milliseconds limit) { hold.holdUntil(done, limit); });
     sound.preload(Effects::all());
 
-    Main window({sound, hold});
+    FluidSynthMusic music;
+
+    Main window({sound, hold, music, hold});
     window.show();
     return app.exec();
 }

@@ -6,6 +6,7 @@
 #include "app/MainView.h"
 #include "app/Version.h"
 #include "platform/WindowSystem.h"
+#include "play/Wipe.h"
 #include "sound/Effects.h"
 #include "sound/WavePlayer.h"
 
@@ -54,6 +55,7 @@ void OpenCommand::run(Game& game)
         return;
 
     game.globals.SelectedPicture = *chosen;
+    Wipe::WipePictureArea(game);
     PictureFile::storeInto(game.state, picture->dots);
     game.PictureArea.setPicture(picture->startImage);
     game.finishedImage = picture->finishedImage;

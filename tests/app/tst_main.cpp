@@ -20,7 +20,9 @@ struct Window
 {
     RecordingWavePlayer sound;
     EventThreadHold hold;
-    Main main{{sound, hold}};
+    RecordingMusicControl music;
+    RecordingSleeper sleeper;
+    Main main{{sound, hold, music, sleeper}};
 };
 
 QWidget* child(Main& window, const char* name)
@@ -234,6 +236,19 @@ private Q_SLOTS:
         QVERIFY(!window.colourFrame()->isVisible());
     }
 
+    void aTuneThatEndsDuringAHandlerIsFollowedOnlyAfterIt()
+    {
+        PictureFolder folder;
+        folder.write(QStringLiteral("tune.mid"), "MThd");
+        Window fixture;
+        fixture.music.calls.clear();
+        // The player reports from a timer, as the real one does.
+        QTimer::singleShot(1, &fixture.main, [&] { fixture.music.done(MusicControl::Successful); });
+        fixture.hold.sleep(50);
+        QVERIFY(fixture.music.calls.isEmpty());
+        QTRY_VERIFY(fixture.music.calls.contains(QStringLiteral("Command Play")));
+    }
+
     void theSurfaceReportsReleasesInItsOwnPixels()
     {
         PictureFolder folder;
@@ -249,19 +264,47 @@ private Q_SLOTS:
         QCOMPARE(releases, QList<QPointF>{QPointF(10, 5)});
     }
 
-    void stopCommandAndCloseBoxBothClose()
+    void stopCommandAndCloseBoxBothPlayTheGoodbyeThenClose()
     {
         for (bool byButton : {true, false}) {
             Window fixture;
             Main& window = fixture.main;
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
+            fixture.music.calls.clear();
+            bool shownDuringGoodbye = false;
+            QStringList musicBeforeGoodbye;
+            fixture.sound.whilePlayingToEnd = [&] {
+                shownDuringGoodbye = window.isVisible();
+                musicBeforeGoodbye = fixture.music.calls;
+            };
             if (byButton)
                 qobject_cast<QPushButton*>(child(window, "StopCommand"))->click();
             else
                 window.close();
             QVERIFY(!window.isVisible());
+            QVERIFY(shownDuringGoodbye);
+            QCOMPARE(musicBeforeGoodbye, QStringList{"Command Close"});
+            QCOMPARE(fixture.sound.calls, QStringList{"sync Gameover.wav"});
         }
+    }
+
+    void aCloseDuringAHoldWaitsForIt()
+    {
+        Window fixture;
+        Main& window = fixture.main;
+        window.show();
+        bool closedDuringHold = true;
+        fixture.hold.holdUntil(
+            [&] {
+                window.close();
+                closedDuringHold = !window.isVisible();
+                return true;
+            },
+            std::chrono::milliseconds(50));
+        QVERIFY(!closedDuringHold);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(fixture.sound.calls, QStringList{"sync Gameover.wav"});
     }
 };
 

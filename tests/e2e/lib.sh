@@ -78,3 +78,34 @@ screenshot() {
 pixel() {
     /usr/bin/convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n1 | tr -d '#'
 }
+
+# wait_for_colour WINDOW X Y RRGGBB: waits (up to 20 s, for a wipe to end) until
+# the pixel at client coordinates (X, Y) of WINDOW shows the colour and the
+# window has stopped changing.
+wait_for_colour() {
+    local shot sum previous="" tries=0
+    window_origin "$1"
+    while :; do
+        shot=$(screenshot waiting)
+        sum=$(md5sum <"$shot")
+        [ "$sum" = "$previous" ] && [ "$(pixel "$shot" $((WX + $2)) $((WY + $3)))" = "$4" ] && return 0
+        previous=$sum
+        tries=$((tries + 1))
+        [ $tries -lt 80 ] || fail "($2, $3) never turned $4"
+        sleep 0.25
+    done
+}
+
+# open_first_picture WINDOW DATA: opens the chooser's first picture and waits
+# for its first dot to show; sets FIRST to its file name.
+open_first_picture() {
+    click "$1" 31 36 # "Open New Picture"
+    local chooser
+    chooser=$(wait_window "Load Picture")
+    click "$chooser" 40 16 # the first name of the list
+    click "$chooser" 184 44 # OK
+    FIRST=$(cd "$2" && ls *.kv | LC_ALL=C sort -f | head -n1)
+    local x y
+    IFS=, read -r x y _ < <(tr -d '\r' <"$2/$FIRST")
+    wait_for_colour "$1" $((66 + x)) $((10 + y)) FF0000
+}

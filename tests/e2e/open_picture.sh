@@ -10,13 +10,8 @@ start_display
 start_game "$game" "$data"
 main=$(wait_window Kelvaro)
 
-click "$main" 31 36 # "Open New Picture"
-chooser=$(wait_window "Load Picture")
-click "$chooser" 40 16 # first name of the list
-click "$chooser" 184 44 # OK
-sleep 0.5
-
-first=$(cd "$data" && ls *.kv | LC_ALL=C sort -f | head -n1)
+open_first_picture "$main" "$data"
+first=$FIRST
 window_origin "$main"
 shot=$(screenshot opened)
 surface_x=$((WX + 64 + 2))
@@ -31,5 +26,4 @@ done < <(tr -d '\r' <"$data/$first")
 # The surface's white margin is untouched by the dots.
 [ "$(pixel "$shot" $((surface_x + 484)) $((surface_y + 340)))" = FFFFFF ] ||
     fail "the bottom-right corner of the surface is not white"
-cp "$shot" /tmp/last-e2e.png 2>/dev/null || true
 echo "found all $count dots of $first"

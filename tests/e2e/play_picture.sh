@@ -9,13 +9,8 @@ data=$2
 start_display
 start_game "$game" "$data"
 main=$(wait_window Kelvaro)
-click "$main" 31 36
-chooser=$(wait_window "Load Picture")
-click "$chooser" 40 16
-click "$chooser" 184 44
-sleep 0.5
-
-first=$(cd "$data" && ls *.kv | LC_ALL=C sort -f | head -n1)
+open_first_picture "$main" "$data"
+first=$FIRST
 mapfile -t dots < <(tr -d '\r' <"$data/$first" | cut -d, -f1,2)
 count=${#dots[@]}
 window_origin "$main"

@@ -75,6 +75,7 @@ private Q_SLOTS:
         QCOMPARE(f.game.PictureArea.fillColour(), QColor(Red));
         QCOMPARE(f.game.PictureArea.fillStyle(), Surface::FillStyle::Solid);
         QCOMPARE(f.windowSystem.busyCalls, QList<bool>({true, false}));
+        QVERIFY(!f.sleeper.sleeps.isEmpty()); // the wipe ran
         QCOMPARE(f.game.finishedImage.pixel(0, 0), qRgb(250, 250, 250));
     }
 
@@ -100,8 +101,10 @@ private Q_SLOTS:
         const GameState before = f.game.state;
         const QImage imageBefore = f.game.PictureArea.image();
         f.windowSystem.busyCalls.clear();
+        f.sleeper.sleeps.clear();
 
         f.open(QString());
+        QVERIFY(f.sleeper.sleeps.isEmpty());
         QCOMPARE(f.chooser.shown, 2);
         QVERIFY(f.game.state == before);
         QCOMPARE(f.game.PictureArea.image(), imageBefore);
@@ -146,8 +149,10 @@ private Q_SLOTS:
         const GameState before = f.game.state;
         const QImage imageBefore = f.game.PictureArea.image();
         const QImage finishedBefore = f.game.finishedImage;
+        f.sleeper.sleeps.clear();
 
         f.open(QStringLiteral("bad.kv"));
+        QVERIFY(f.sleeper.sleeps.isEmpty()); // no wipe
         QVERIFY(f.game.state == before);
         QCOMPARE(f.game.PictureArea.image(), imageBefore);
         QCOMPARE(f.game.finishedImage, finishedBefore);

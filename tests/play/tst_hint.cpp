@@ -18,6 +18,7 @@ struct Hinting : GameFixture
                             qRgb(200, 220, 255));
         open(QStringLiteral("p.kv"));
         sound.calls.clear();
+        sleeper.sleeps.clear(); // the wipe's
     }
 };
 } // namespace

@@ -4,6 +4,7 @@
 #include "pictures/PictureChooser.h"
 #include "platform/Sleeper.h"
 #include "platform/WindowSystem.h"
+#include "sound/MusicControl.h"
 #include "sound/WavePlayer.h"
 
 #include <QList>
@@ -85,4 +86,31 @@ struct RecordingSleeper : Sleeper
         if (onSleep)
             onSleep();
     }
+};
+
+// Records every property set and command given, in order: "FileName x.mid",
+// "Notify true", "Command Open", "Switches false false".
+struct RecordingMusicControl : MusicControl
+{
+    QStringList calls;
+    DoneHandler done;
+
+    void setFileName(const QString& fileName) override
+    {
+        calls.append(QStringLiteral("FileName ") + fileName);
+    }
+    void setCommand(const QString& command) override
+    {
+        calls.append(QStringLiteral("Command ") + command);
+    }
+    void setNotify(bool notify) override
+    {
+        calls.append(notify ? QStringLiteral("Notify true") : QStringLiteral("Notify false"));
+    }
+    void setSwitches(bool first, bool second) override
+    {
+        calls.append(QStringLiteral("Switches %1 %2")
+                         .arg(first ? "true" : "false", second ? "true" : "false"));
+    }
+    void setDoneHandler(DoneHandler handler) override { done = std::move(handler); }
 };

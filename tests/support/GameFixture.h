@@ -12,7 +12,8 @@ struct GameFixture
     RecordingView view;
     RecordingWavePlayer sound;
     RecordingSleeper sleeper;
-    Game game{GameServices{windowSystem, chooser, view, sound, sleeper}};
+    RecordingMusicControl music;
+    Game game{GameServices{windowSystem, chooser, view, sound, sleeper, music}};
 
     GameFixture() { game.Form_Load(); }
 

@@ -1,0 +1,213 @@
+#include "FluidSynthMusic.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <fluidsynth.h>
+
+#include <vector>
+
+namespace {
+// The small General MIDI soundfont: its 6 MB load in well under 100 ms and keep
+// the whole game light; the 148 MB alternative sounds fuller but costs over a
+// hundred megabytes of memory.
+const char* const SmallSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+constexpr int ProgressMilliseconds = 100;
+// After its last event a tune's notes ring on, near silent, for a second or more
+// before FluidSynth frees their voices. The tune counts as ended once they have
+// been freed or this many looks (0.4 s) have passed, whichever comes first.
+constexpr int TailLooks = 4;
+// FluidSynth's default gain of 0.2 is too quiet beside the effects.
+constexpr double Gain = 0.5;
+
+void quietFluidSynthLog()
+{
+    // A missing sound server is no news to the player: the game runs silent.
+    for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
+        fluid_set_log_function(level, nullptr, nullptr);
+}
+} // namespace
+
+struct FluidSynthMusic::Engine
+{
+    fluid_settings_t* settings = nullptr;
+    fluid_synth_t* synth = nullptr;
+    fluid_audio_driver_t* driver = nullptr;
+    fluid_player_t* player = nullptr;
+    bool soundFontLoaded = false;
+
+    ~Engine()
+    {
+        if (driver)
+            delete_fluid_audio_driver(driver);
+        if (player)
+            delete_fluid_player(player);
+        if (synth)
+            delete_fluid_synth(synth);
+        if (settings)
+            delete_fluid_settings(settings);
+    }
+
+    void openAudio()
+    {
+        for (const char* name : {"pulseaudio", "alsa", "sdl2"}) {
+            fluid_settings_setstr(settings, "audio.driver", name);
+            driver = new_fluid_audio_driver(settings, synth);
+            if (driver)
+                return;
+        }
+    }
+};
+
+QString FluidSynthMusic::defaultSoundFont()
+{
+    return QString::fromLatin1(SmallSoundFont);
+}
+
+FluidSynthMusic::FluidSynthMusic(Output output, const QString& soundFont)
+    : m_engine(std::make_unique<Engine>()), m_output(output)
+{
+    quietFluidSynthLog();
+    Engine& engine = *m_engine;
+    engine.settings = new_fluid_settings();
+    fluid_settings_setnum(engine.settings, "synth.gain", Gain);
+    // The player follows the samples rendered, so it keeps time with whatever
+    // plays them and needs no timer thread of its own.
+    fluid_settings_setstr(engine.settings, "player.timing-source", "sample");
+    fluid_settings_setint(engine.settings, "synth.cpu-cores", 1);
+    engine.synth = new_fluid_synth(engine.settings);
+
+    m_progress.setInterval(ProgressMilliseconds);
+    connect(&m_progress, &QTimer::timeout, this, &FluidSynthMusic::checkProgress);
+
+    const QByteArray fontPath = QFile::encodeName(soundFont);
+    m_loader = std::thread([this, fontPath, output] {
+        Engine& engine = *m_engine;
+        engine.soundFontLoaded =
+            engine.synth && QFileInfo(QFile::decodeName(fontPath)).isFile() &&
+            fluid_synth_sfload(engine.synth, fontPath.constData(), 1) != FLUID_FAILED;
+        if (engine.soundFontLoaded && output == Output::Speakers)
+            engine.openAudio();
+        m_loaded = true;
+        QMetaObject::invokeMethod(this, &FluidSynthMusic::engineReady, Qt::QueuedConnection);
+    });
+}
+
+FluidSynthMusic::~FluidSynthMusic()
+{
+    if (m_loader.joinable())
+        m_loader.join();
+}
+
+bool FluidSynthMusic::waitUntilReady()
+{
+    if (m_loader.joinable())
+        m_loader.join();
+    if (!m_ready)
+        engineReady();
+    return m_engine->soundFontLoaded && (m_output == Output::Manual || m_engine->driver);
+}
+
+void FluidSynthMusic::engineReady()
+{
+    if (m_ready || !m_loaded)
+        return;
+    m_ready = true;
+    if (std::exchange(m_playWaiting, false))
+        play();
+}
+
+void FluidSynthMusic::setCommand(const QString& command)
+{
+    if (command == QLatin1String("Open"))
+        open();
+    else if (command == QLatin1String("Play"))
+        play();
+    else if (command == QLatin1String("Close"))
+        closeTune();
+}
+
+void FluidSynthMusic::open()
+{
+    closeTune();
+    // An empty name, a missing file or one that is not MIDI fails to open;
+    // playing it then fails too, quietly.
+    const QByteArray path = QFile::encodeName(m_fileName);
+    if (m_fileName.isEmpty() || !QFileInfo(m_fileName).isFile() ||
+        !fluid_is_midifile(path.constData()))
+        return;
+    m_engine->player = new_fluid_player(m_engine->synth);
+    if (m_engine->player && fluid_player_add(m_engine->player, path.constData()) == FLUID_OK)
+        m_opened = true;
+}
+
+void FluidSynthMusic::play()
+{
+    if (!m_opened)
+        return;
+    if (!m_ready) {
+        m_playWaiting = true;
+        return;
+    }
+    const bool canSound =
+        m_engine->soundFontLoaded && (m_output == Output::Manual || m_engine->driver);
+    if (!canSound || fluid_player_play(m_engine->player) != FLUID_OK)
+        return;
+    m_playing = true;
+    m_lastEventPassed = false;
+    m_progress.start();
+}
+
+void FluidSynthMusic::closeTune()
+{
+    m_progress.stop();
+    m_playWaiting = false;
+    m_playing = false;
+    m_opened = false;
+    if (m_engine->player) {
+        fluid_player_stop(m_engine->player);
+        delete_fluid_player(m_engine->player);
+        m_engine->player = nullptr;
+    }
+    // Every voice stops at once; only the reverb's last echo dies away.
+    if (m_engine->synth)
+        fluid_synth_all_sounds_off(m_engine->synth, -1);
+}
+
+void FluidSynthMusic::checkProgress()
+{
+    fluid_player_t* player = m_engine->player;
+    if (!m_playing || !player)
+        return;
+    // FluidSynth's player calls itself done two seconds after the last event;
+    // the tune really ends once its last event has passed and its notes have
+    // died away.
+    const int total = fluid_player_get_total_ticks(player);
+    if (!m_lastEventPassed) {
+        m_lastEventPassed = fluid_player_get_status(player) == FLUID_PLAYER_DONE ||
+                            (total > 0 && fluid_player_get_current_tick(player) >= total);
+        m_looksSinceLastEvent = 0;
+        return;
+    }
+    const bool diedAway = fluid_synth_get_active_voice_count(m_engine->synth) == 0 ||
+                          ++m_looksSinceLastEvent >= TailLooks;
+    if (!diedAway)
+        return;
+    m_progress.stop();
+    m_playing = false;
+    // A file without a single event is broken, not a tune that was played.
+    if (m_notify && m_done)
+        m_done(total > 0 ? Successful : Failure);
+}
+
+int FluidSynthMusic::render(int frames)
+{
+    if (m_output != Output::Manual || !m_engine->synth)
+        return 0;
+    std::vector<qint16> samples(size_t(frames) * 2);
+    fluid_synth_write_s16(m_engine->synth, frames, samples.data(), 0, 2, samples.data(), 1, 2);
+    int loudest = 0;
+    for (qint16 sample : samples)
+        loudest = std::max(loudest, std::abs(int(sample)));
+    return loudest;
+}
