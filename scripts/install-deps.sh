@@ -14,7 +14,7 @@ test_packages=(
     xvfb xauth xdotool imagemagick clang-format
 )
 bench_packages=(
-    libbenchmark-dev
+    libbenchmark-dev xvfb pulseaudio
 )
 [ "${1:-}" = --test ] && packages+=("${test_packages[@]}")
 [ "${1:-}" = --bench ] && packages+=("${bench_packages[@]}")

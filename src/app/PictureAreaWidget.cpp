@@ -60,20 +60,27 @@ void PictureAreaWidget::showChanged(QRect surfaceArea)
 
 void PictureAreaWidget::showNow()
 {
-    if (!m_unpainted.isEmpty())
-        repaint(m_unpainted);
+    // Piece by piece: the window system would otherwise be sent the box around
+    // all of them, such as the whole width for the wipe's two far-apart lines.
+    const QRegion unpainted = m_unpainted;
+    for (const QRect& area : unpainted)
+        repaint(area);
 }
 
 void PictureAreaWidget::paintEvent(QPaintEvent* event)
 {
     m_unpainted -= event->region();
-    QFrame::paintEvent(event);
+    if (!contentsRect().contains(event->rect()))
+        QFrame::paintEvent(event);
     QPainter painter(this);
-    painter.setClipRect(event->rect().intersected(contentsRect()));
     // No smoothing: on a high-density screen every surface pixel becomes a crisp
     // block rather than a blur.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(contentsRect().topLeft(), m_surface.image());
+    const QPoint origin = contentsRect().topLeft();
+    for (const QRect& area : event->region()) {
+        const QRect inside = area.intersected(contentsRect());
+        painter.drawImage(inside, m_surface.image(), inside.translated(-origin));
+    }
 }
 
 void PictureAreaWidget::mouseReleaseEvent(QMouseEvent* event)

@@ -6,6 +6,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <cmath>
+
 namespace {
 // Room for the pen on either side of a shape's geometric outline.
 constexpr int PenMargin = 2;
@@ -61,7 +63,15 @@ void Surface::line(QPointF from, QPointF to)
     QPainter painter;
     beginPainting(painter);
     painter.drawLine(from, to);
-    Q_EMIT changed(around(QRectF(from, to).normalized()));
+    // A slanting line's box is mostly untouched: report it in short pieces, so
+    // that a refresh puts little more than the line itself on screen.
+    const QPointF span = to - from;
+    const int pieces = qBound(1, int(std::min(std::abs(span.x()), std::abs(span.y())) / 32), 8);
+    for (int piece = 0; piece < pieces; ++piece) {
+        const QPointF start = from + span * (double(piece) / pieces);
+        const QPointF end = from + span * (double(piece + 1) / pieces);
+        Q_EMIT changed(around(QRectF(start, end).normalized()));
+    }
 }
 
 void Surface::rectangle(QPointF corner, QPointF oppositeCorner)
@@ -71,7 +81,16 @@ void Surface::rectangle(QPointF corner, QPointF oppositeCorner)
     setBrushForFillStyle(painter);
     const QRectF shape = QRectF(corner, oppositeCorner).normalized();
     painter.drawRect(shape);
-    Q_EMIT changed(around(shape));
+    if (m_fillStyle == FillStyle::Solid) {
+        Q_EMIT changed(around(shape));
+        return;
+    }
+    // Only the outline changed: report its four sides, not the whole box, so a
+    // refresh puts just them on screen.
+    const QPointF corners[] = {shape.topLeft(), shape.topRight(), shape.bottomRight(),
+                               shape.bottomLeft()};
+    for (int side = 0; side < 4; ++side)
+        Q_EMIT changed(around(QRectF(corners[side], corners[(side + 1) % 4]).normalized()));
 }
 
 void Surface::printText(const QString& text)

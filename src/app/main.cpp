@@ -1,5 +1,6 @@
 #include "Main.h"
 #include "app/Version.h"
+#include "platform/DisplayTuning.h"
 #include "platform/EventThreadHold.h"
 #include "platform/FluidSynthMusic.h"
 #include "platform/SdlWavePlayer.h"
@@ -9,6 +10,7 @@
 
 int main(int argc, char* argv[])
 {
+    DisplayTuning::forSmallFrequentRepaints();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(Version::ApplicationTitle));
     QApplication::setApplicationVersion(
@@ -20,7 +22,11 @@ int main(int argc, char* argv[])
                                 std::chrono::milliseconds limit) { hold.holdUntil(done, limit); });
     sound.preload(Effects::all());
 
-    FluidSynthMusic music;
+    // The music plays in the effects' stream; with no audio device, neither plays.
+    FluidSynthMusic music(sound.hasDevice() ? FluidSynthMusic::Output::Hosted
+                                            : FluidSynthMusic::Output::None,
+                          sound.sampleRate());
+    sound.hostMusic([&music](qint16* stereo, int frames) { music.render(stereo, frames); });
 
     Main window({sound, hold, music, hold});
     window.show();

@@ -4,12 +4,28 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QEventLoop>
-#include <QThread>
+
+#include <thread>
+
+#if defined(__linux__)
+#include <sys/prctl.h>
+#endif
 
 namespace {
-// Short enough to notice the end of a sound within a frame, long enough to leave
-// the processor idle.
-constexpr int PollMilliseconds = 2;
+// Often enough to answer the window system and notice the end of a sound within
+// a frame; a short pause, such as the wipe's 5 ms, is then one sleep.
+constexpr std::chrono::milliseconds Poll{10};
+
+// The kernel lets a sleep run 50 microseconds late by default to save power; a
+// wipe sleeps over a thousand times in a row, and those add up to a visible
+// slowdown.
+void preciseSleeps()
+{
+#if defined(__linux__)
+    static const bool once = [] { return prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL) == 0; }();
+    Q_UNUSED(once);
+#endif
+}
 
 void answerWindowSystem()
 {
@@ -28,11 +44,12 @@ void EventThreadHold::sleep(int milliseconds)
 void EventThreadHold::holdUntil(const std::function<bool()>& done, std::chrono::milliseconds limit)
 {
     ++m_depth;
+    preciseSleeps();
     QDeadlineTimer deadline(limit, Qt::PreciseTimer);
     answerWindowSystem();
     while (!done() && !deadline.hasExpired()) {
-        const qint64 left = deadline.remainingTime();
-        QThread::msleep(static_cast<unsigned long>(std::min<qint64>(left, PollMilliseconds)));
+        const auto left = std::chrono::nanoseconds(deadline.remainingTimeNSecs());
+        std::this_thread::sleep_for(std::min<std::chrono::nanoseconds>(left, Poll));
         answerWindowSystem();
     }
     if (--m_depth > 0)

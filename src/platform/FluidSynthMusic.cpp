@@ -22,7 +22,6 @@ constexpr double Gain = 0.5;
 
 void quietFluidSynthLog()
 {
-    // A missing sound server is no news to the player: the game runs silent.
     for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
         fluid_set_log_function(level, nullptr, nullptr);
 }
@@ -32,30 +31,17 @@ struct FluidSynthMusic::Engine
 {
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
-    fluid_audio_driver_t* driver = nullptr;
     fluid_player_t* player = nullptr;
     bool soundFontLoaded = false;
 
     ~Engine()
     {
-        if (driver)
-            delete_fluid_audio_driver(driver);
         if (player)
             delete_fluid_player(player);
         if (synth)
             delete_fluid_synth(synth);
         if (settings)
             delete_fluid_settings(settings);
-    }
-
-    void openAudio()
-    {
-        for (const char* name : {"pulseaudio", "alsa", "sdl2"}) {
-            fluid_settings_setstr(settings, "audio.driver", name);
-            driver = new_fluid_audio_driver(settings, synth);
-            if (driver)
-                return;
-        }
     }
 };
 
@@ -64,30 +50,32 @@ QString FluidSynthMusic::defaultSoundFont()
     return QString::fromLatin1(SmallSoundFont);
 }
 
-FluidSynthMusic::FluidSynthMusic(Output output, const QString& soundFont)
+FluidSynthMusic::FluidSynthMusic(Output output, int sampleRate, const QString& soundFont)
     : m_engine(std::make_unique<Engine>()), m_output(output)
 {
     quietFluidSynthLog();
     Engine& engine = *m_engine;
     engine.settings = new_fluid_settings();
     fluid_settings_setnum(engine.settings, "synth.gain", Gain);
-    // The player follows the samples rendered, so it keeps time with whatever
-    // plays them and needs no timer thread of its own.
-    fluid_settings_setstr(engine.settings, "player.timing-source", "sample");
+    fluid_settings_setnum(engine.settings, "synth.sample-rate", sampleRate);
     fluid_settings_setint(engine.settings, "synth.cpu-cores", 1);
+    // Without the chorus the tunes sound the same on these instruments, for a
+    // third less work on the audio thread.
+    fluid_settings_setint(engine.settings, "synth.chorus.active", 0);
+    // The player follows the samples rendered, so it keeps time with the stream
+    // that plays them and needs no timer thread of its own.
+    fluid_settings_setstr(engine.settings, "player.timing-source", "sample");
     engine.synth = new_fluid_synth(engine.settings);
 
     m_progress.setInterval(ProgressMilliseconds);
     connect(&m_progress, &QTimer::timeout, this, &FluidSynthMusic::checkProgress);
 
     const QByteArray fontPath = QFile::encodeName(soundFont);
-    m_loader = std::thread([this, fontPath, output] {
+    m_loader = std::thread([this, fontPath] {
         Engine& engine = *m_engine;
         engine.soundFontLoaded =
             engine.synth && QFileInfo(QFile::decodeName(fontPath)).isFile() &&
             fluid_synth_sfload(engine.synth, fontPath.constData(), 1) != FLUID_FAILED;
-        if (engine.soundFontLoaded && output == Output::Speakers)
-            engine.openAudio();
         m_loaded = true;
         QMetaObject::invokeMethod(this, &FluidSynthMusic::engineReady, Qt::QueuedConnection);
     });
@@ -103,9 +91,13 @@ bool FluidSynthMusic::waitUntilReady()
 {
     if (m_loader.joinable())
         m_loader.join();
-    if (!m_ready)
-        engineReady();
-    return m_engine->soundFontLoaded && (m_output == Output::Manual || m_engine->driver);
+    engineReady();
+    return canSound();
+}
+
+bool FluidSynthMusic::canSound() const
+{
+    return m_engine->soundFontLoaded && m_output == Output::Hosted;
 }
 
 void FluidSynthMusic::engineReady()
@@ -149,9 +141,7 @@ void FluidSynthMusic::play()
         m_playWaiting = true;
         return;
     }
-    const bool canSound =
-        m_engine->soundFontLoaded && (m_output == Output::Manual || m_engine->driver);
-    if (!canSound || fluid_player_play(m_engine->player) != FLUID_OK)
+    if (!canSound() || fluid_player_play(m_engine->player) != FLUID_OK)
         return;
     m_playing = true;
     m_lastEventPassed = false;
@@ -200,12 +190,17 @@ void FluidSynthMusic::checkProgress()
         m_done(total > 0 ? Successful : Failure);
 }
 
-int FluidSynthMusic::render(int frames)
+void FluidSynthMusic::render(qint16* stereo, int frames)
 {
-    if (m_output != Output::Manual || !m_engine->synth)
-        return 0;
-    std::vector<qint16> samples(size_t(frames) * 2);
-    fluid_synth_write_s16(m_engine->synth, frames, samples.data(), 0, 2, samples.data(), 1, 2);
+    // Until the soundfont has loaded there is nothing to render.
+    if (m_output == Output::Hosted && m_loaded)
+        fluid_synth_write_s16(m_engine->synth, frames, stereo, 0, 2, stereo, 1, 2);
+}
+
+int FluidSynthMusic::renderLoudest(int frames)
+{
+    std::vector<qint16> samples(size_t(frames) * 2, 0);
+    render(samples.data(), frames);
     int loudest = 0;
     for (qint16 sample : samples)
         loudest = std::max(loudest, std::abs(int(sample)));

@@ -9,23 +9,25 @@
 #include <memory>
 #include <thread>
 
-// The music player on FluidSynth with a General MIDI soundfont. The soundfont
-// loads and the audio output opens on a thread of their own, so no command ever
-// waits; a "Play" given before they are ready starts once they are. With no audio
-// output the player stays silent and reports nothing, as a failed play would.
+// The music player on FluidSynth with a General MIDI soundfont. It has no audio
+// output of its own: its host pulls the music through render(), which the
+// effect player's audio stream does, so music and effects share one stream and
+// one audio thread. The soundfont loads on a thread of its own, so no command
+// ever waits; a "Play" given before it has loaded starts once it has. Without a
+// host the player stays silent and reports nothing, as a failed play would.
 class FluidSynthMusic : public QObject, public MusicControl
 {
     Q_OBJECT
 public:
     enum class Output
     {
-        Speakers, // the desktop's sound server or ALSA
-        Manual,   // nothing plays until render() is called: for tests
+        Hosted, // render() is called by the audio stream, or by a test
+        None,   // no audio device: every tune fails to play
     };
 
     static QString defaultSoundFont();
 
-    explicit FluidSynthMusic(Output output = Output::Speakers,
+    explicit FluidSynthMusic(Output output, int sampleRate = 44100,
                              const QString& soundFont = defaultSoundFont());
     ~FluidSynthMusic() override;
 
@@ -35,11 +37,13 @@ public:
     void setSwitches(bool, bool) override {}
     void setDoneHandler(DoneHandler handler) override { m_done = std::move(handler); }
 
-    // Waits for the soundfont and the audio output; true when music can sound.
+    // Waits for the soundfont; true when music can sound.
     bool waitUntilReady();
     bool isPlaying() const { return m_playing; }
-    // Manual output: renders `frames` stereo frames, returns the loudest sample.
-    int render(int frames);
+    // Renders `frames` interleaved stereo frames. Safe on the audio thread.
+    void render(qint16* stereo, int frames);
+    // Renders and returns the loudest sample, for tests.
+    int renderLoudest(int frames);
     // Looks whether the tune has ended and its last notes have died away; the
     // player's own timer does this every 100 ms while a tune plays.
     void checkProgress();
@@ -47,10 +51,10 @@ public:
 private:
     struct Engine;
 
+    bool canSound() const;
     void open();
     void play();
     void closeTune();
-    void startWhenReady();
     void engineReady();
 
     std::unique_ptr<Engine> m_engine;

@@ -31,6 +31,12 @@ public:
     void stop() override;
 
     bool hasDevice() const { return m_open; }
+    int sampleRate() const { return m_sampleRate; }
+    // Lets `render` fill the stream ahead of the effects: the music, which so
+    // shares the stream and its thread. It is called on the audio thread with
+    // interleaved stereo frames at sampleRate().
+    using Render = std::function<void(qint16* stereo, int frames)>;
+    void hostMusic(Render render);
     bool isSounding() const;
     // Decodes the files now rather than at their first use.
     void preload(const QStringList& names);
@@ -46,5 +52,7 @@ private:
     };
     Wait m_wait;
     bool m_open = false;
+    int m_sampleRate = 0;
+    Render m_music;
     QHash<QString, std::shared_ptr<Mix_Chunk>> m_chunks;
 };

@@ -38,7 +38,7 @@ Playback playThrough(FluidSynthMusic& music, int limit = 600)
         playback.doneAtChunk = playback.chunks;
     });
     while (playback.chunks < limit && playback.reports.isEmpty()) {
-        if (music.render(ChunkFrames) > 30)
+        if (music.renderLoudest(ChunkFrames) > 30)
             playback.lastLoudChunk = playback.chunks;
         ++playback.chunks;
         music.checkProgress();
@@ -63,7 +63,7 @@ private Q_SLOTS:
     {
         PictureFolder folder;
         folder.write(QStringLiteral("tune.mid"), shortTune());
-        FluidSynthMusic music(FluidSynthMusic::Output::Manual);
+        FluidSynthMusic music(FluidSynthMusic::Output::Hosted);
         QVERIFY(music.waitUntilReady());
         openAndPlay(music, QStringLiteral("tune.mid"));
         QVERIFY(music.isPlaying());
@@ -82,7 +82,7 @@ private Q_SLOTS:
     {
         PictureFolder folder;
         folder.write(QStringLiteral("tune.mid"), shortTune());
-        FluidSynthMusic music(FluidSynthMusic::Output::Manual);
+        FluidSynthMusic music(FluidSynthMusic::Output::Hosted);
         openAndPlay(music, QStringLiteral("tune.mid"));
         QVERIFY(music.waitUntilReady());
         QVERIFY(music.isPlaying());
@@ -92,7 +92,7 @@ private Q_SLOTS:
     {
         PictureFolder folder;
         folder.write(QStringLiteral("tune.mid"), shortTune());
-        FluidSynthMusic music(FluidSynthMusic::Output::Manual);
+        FluidSynthMusic music(FluidSynthMusic::Output::Hosted);
         QVERIFY(music.waitUntilReady());
         openAndPlay(music, QStringLiteral("tune.mid"));
         music.setNotify(false);
@@ -105,17 +105,17 @@ private Q_SLOTS:
     {
         PictureFolder folder;
         folder.write(QStringLiteral("tune.mid"), shortTune());
-        FluidSynthMusic music(FluidSynthMusic::Output::Manual);
+        FluidSynthMusic music(FluidSynthMusic::Output::Hosted);
         QVERIFY(music.waitUntilReady());
         openAndPlay(music, QStringLiteral("tune.mid"));
-        QVERIFY(music.render(ChunkFrames) > 1000);
+        QVERIFY(music.renderLoudest(ChunkFrames) > 1000);
         music.setCommand(QStringLiteral("Close"));
         QVERIFY(!music.isPlaying());
         // Only the reverb's echo is left, and within 200 ms it is near silence
         // (-50 dB).
         int loudestLater = 0;
         for (int chunk = 0; chunk < 20; ++chunk) {
-            const int loudest = music.render(ChunkFrames);
+            const int loudest = music.renderLoudest(ChunkFrames);
             if (chunk >= 2)
                 loudestLater = std::max(loudestLater, loudest);
         }
@@ -146,7 +146,7 @@ private Q_SLOTS:
             QDir(folder.path()).mkdir(name);
         else if (!content.isEmpty())
             folder.write(name, content);
-        FluidSynthMusic music(FluidSynthMusic::Output::Manual);
+        FluidSynthMusic music(FluidSynthMusic::Output::Hosted);
         QVERIFY(music.waitUntilReady());
         openAndPlay(music, name);
         const Playback playback = playThrough(music, 30);
@@ -154,11 +154,22 @@ private Q_SLOTS:
         QCOMPARE(playback.lastLoudChunk, -1);
     }
 
+    void withoutAnAudioDeviceNothingPlays()
+    {
+        PictureFolder folder;
+        folder.write(QStringLiteral("tune.mid"), shortTune());
+        FluidSynthMusic music(FluidSynthMusic::Output::None);
+        QVERIFY(!music.waitUntilReady());
+        openAndPlay(music, QStringLiteral("tune.mid"));
+        QVERIFY(!music.isPlaying());
+        QVERIFY(playThrough(music, 30).reports.isEmpty());
+    }
+
     void aMissingSoundFontIsSilence()
     {
         PictureFolder folder;
         folder.write(QStringLiteral("tune.mid"), shortTune());
-        FluidSynthMusic music(FluidSynthMusic::Output::Manual,
+        FluidSynthMusic music(FluidSynthMusic::Output::Hosted, 44100,
                               folder.path() + QStringLiteral("/none.sf2"));
         QVERIFY(!music.waitUntilReady());
         openAndPlay(music, QStringLiteral("tune.mid"));

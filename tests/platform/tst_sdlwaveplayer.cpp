@@ -72,6 +72,24 @@ private Q_SLOTS:
         QVERIFY(!player.isSounding());
     }
 
+    void theMusicIsMixedIntoTheSameStream()
+    {
+        PictureFolder folder;
+        folder.write(QStringLiteral("Pop2.wav"), sineWave(100));
+        SdlWavePlayer player(plainWait);
+        std::atomic<int> frames{0};
+        player.hostMusic([&](qint16* stereo, int count) {
+            stereo[0] = 1;
+            frames += count;
+        });
+        QCOMPARE(player.sampleRate(), 44100);
+        QTRY_VERIFY(frames > 2000);
+        // Effects play on over the music and leave it running.
+        player.playToEnd(QStringLiteral("Pop2.wav"));
+        const int before = frames;
+        QTRY_VERIFY(frames > before + 2000);
+    }
+
     void missingAndBrokenFilesAreSilence()
     {
         PictureFolder folder;
