@@ -11,7 +11,7 @@ packages=(
     libfluidsynth-dev timgm6mb-soundfont
 )
 test_packages=(
-    xvfb xauth xdotool imagemagick clang-format
+    xvfb xauth xdotool imagemagick clang-format poppler-utils
 )
 bench_packages=(
     libbenchmark-dev xvfb pulseaudio

@@ -2,6 +2,7 @@
 
 #include "pictures/OpenCommand.h"
 #include "play/Colouring.h"
+#include "print/PrintCommand.h"
 #include "play/Hint.h"
 #include "play/Joining.h"
 #include "sound/BackgroundMusic.h"
@@ -35,6 +36,11 @@ void Game::OpenCommand_Click()
 void Game::HelpCommand_Click()
 {
     Hint::show(*this);
+}
+
+void Game::PrintCommand_Click()
+{
+    PrintCommand::run(*this);
 }
 
 void Game::PictureArea_MouseUp(qint16 /*button*/, qint16 /*shift*/, float x, float y)

@@ -9,6 +9,7 @@
 
 class MainView;
 class MusicControl;
+class PrintService;
 class PictureChooser;
 class Sleeper;
 class WavePlayer;
@@ -22,6 +23,7 @@ struct GameServices
     WavePlayer& sound;
     Sleeper& sleeper;
     MusicControl& MMControl;
+    PrintService& printer;
 };
 
 // The main window's game: its state, its drawing surface and one entry point for
@@ -36,6 +38,7 @@ public:
     void Form_Unload();
     void OpenCommand_Click();
     void HelpCommand_Click();
+    void PrintCommand_Click();
     void PictureArea_MouseUp(qint16 button, qint16 shift, float x, float y);
     void PictureArea_KeyPress(qint16& keyAscii);
     void MMControl_Done(qint16 notifyCode);

@@ -36,7 +36,7 @@ Main::Main(Services services, QWidget* parent)
                           Qt::WindowCloseButtonHint),
       m_hold(services.hold), m_music(services.music),
       m_game(GameServices{m_windowSystem, *this, *this, services.sound, services.sleeper,
-                          services.music})
+                          services.music, m_printService})
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QString::fromLatin1(Version::ApplicationTitle));
@@ -55,6 +55,7 @@ Main::Main(Services services, QWidget* parent)
 
     connect(m_openCommand, &QPushButton::clicked, this, [this] { m_game.OpenCommand_Click(); });
     connect(m_helpCommand, &QPushButton::clicked, this, [this] { m_game.HelpCommand_Click(); });
+    connect(m_printCommand, &QPushButton::clicked, this, [this] { m_game.PrintCommand_Click(); });
     connect(m_stopCommand, &QPushButton::clicked, this, &QWidget::close);
     connect(m_pictureArea, &PictureAreaWidget::MouseUp, this,
             [this](qint16 button, qint16 shift, float x, float y) {

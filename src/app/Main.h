@@ -3,6 +3,7 @@
 #include "Game.h"
 #include "MainView.h"
 #include "pictures/PictureChooser.h"
+#include "platform/QtPrintService.h"
 #include "platform/QtWindowSystem.h"
 
 #include <QWidget>
@@ -56,6 +57,7 @@ private:
     void setTabOrder();
 
     QtWindowSystem m_windowSystem{this};
+    QtPrintService m_printService{this};
     EventThreadHold& m_hold;
     MusicControl& m_music;
     Game m_game;

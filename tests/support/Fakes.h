@@ -4,14 +4,19 @@
 #include "pictures/PictureChooser.h"
 #include "platform/Sleeper.h"
 #include "platform/WindowSystem.h"
+#include "print/PrintService.h"
 #include "sound/MusicControl.h"
 #include "sound/WavePlayer.h"
 
 #include <QList>
+#include <QPdfWriter>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <functional>
+#include <memory>
+#include <vector>
 
 struct RecordingWindowSystem : WindowSystem
 {
@@ -113,4 +118,34 @@ struct RecordingMusicControl : MusicControl
                          .arg(first ? "true" : "false", second ? "true" : "false"));
     }
     void setDoneHandler(DoneHandler handler) override { done = std::move(handler); }
+};
+
+// Prints every copy into a PDF file of its own, "copy-N.pdf" in a temporary
+// folder, on letter paper with no margins. The dialog answers with `copies`, or
+// as cancelled when that is empty.
+struct PdfPrintService : PrintService
+{
+    std::optional<int> copies;
+    int dialogsShown = 0;
+    QTemporaryDir folder;
+    std::vector<std::unique_ptr<QPdfWriter>> jobs;
+
+    std::optional<int> showPrintDialog() override
+    {
+        ++dialogsShown;
+        return copies;
+    }
+    QPagedPaintDevice* jobDevice(int copy) override
+    {
+        auto writer = std::make_unique<QPdfWriter>(file(copy));
+        writer->setPageSize(QPageSize(QPageSize::Letter));
+        writer->setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer->setResolution(300);
+        jobs.push_back(std::move(writer));
+        return jobs.back().get();
+    }
+    QString file(int copy) const
+    {
+        return folder.filePath(QStringLiteral("copy-%1.pdf").arg(copy));
+    }
 };

@@ -13,7 +13,8 @@ struct GameFixture
     RecordingWavePlayer sound;
     RecordingSleeper sleeper;
     RecordingMusicControl music;
-    Game game{GameServices{windowSystem, chooser, view, sound, sleeper, music}};
+    PdfPrintService printer;
+    Game game{GameServices{windowSystem, chooser, view, sound, sleeper, music, printer}};
 
     GameFixture() { game.Form_Load(); }
 
