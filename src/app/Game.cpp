@@ -2,9 +2,9 @@
 
 #include "pictures/OpenCommand.h"
 #include "play/Colouring.h"
-#include "print/PrintCommand.h"
 #include "play/Hint.h"
 #include "play/Joining.h"
+#include "print/PrintCommand.h"
 #include "sound/BackgroundMusic.h"
 #include "sound/Effects.h"
 #include "sound/WavePlayer.h"

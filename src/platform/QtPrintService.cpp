@@ -22,11 +22,10 @@ QPagedPaintDevice* QtPrintService::jobDevice(int copy)
 {
     if (!m_firstFile.isEmpty()) {
         const QFileInfo first(m_firstFile);
-        m_printer.setOutputFileName(copy == 1 ? m_firstFile
-                                              : first.path() + QLatin1Char('/') +
-                                                    first.completeBaseName() +
-                                                    QStringLiteral("-%1.").arg(copy) +
-                                                    first.suffix());
+        m_printer.setOutputFileName(
+            copy == 1 ? m_firstFile
+                      : first.path() + QLatin1Char('/') + first.completeBaseName() +
+                            QStringLiteral("-%1.").arg(copy) + first.suffix());
     }
     return &m_printer;
 }
