@@ -5,6 +5,8 @@
 #include "app/Main.h"
 #include "app/PictureAreaWidget.h"
 #include "platform/EventThreadHold.h"
+#include "platform/PathRegistry.h"
+#include "platform/QtSystemShell.h"
 #include "sound/MusicControl.h"
 #include "sound/WavePlayer.h"
 
@@ -37,7 +39,9 @@ struct Fixture
     Silence sound;
     EventThreadHold hold;
     Quiet music;
-    Main window{{sound, hold, music, hold}};
+    PathRegistry registry;
+    QtSystemShell shell;
+    Main window{{sound, hold, music, hold, registry, shell}};
 
     Fixture()
     {

@@ -4,6 +4,8 @@
 #include "app/Main.h"
 #include "platform/DisplayTuning.h"
 #include "platform/EventThreadHold.h"
+#include "platform/PathRegistry.h"
+#include "platform/QtSystemShell.h"
 #include "play/Wipe.h"
 #include "sound/MusicControl.h"
 #include "sound/WavePlayer.h"
@@ -56,7 +58,9 @@ int main(int argc, char** argv)
     Silence sound;
     Quiet music;
     EventThreadHold hold;
-    Main window({sound, hold, music, hold});
+    PathRegistry registry;
+    QtSystemShell shell;
+    Main window({sound, hold, music, hold, registry, shell});
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;

@@ -4,6 +4,7 @@
 #include "ColourFrame.h"
 #include "PictureAreaWidget.h"
 #include "app/Version.h"
+#include "info/Info.h"
 #include "pictures/LoadFile.h"
 #include "platform/EventThreadHold.h"
 #include "sound/MusicControl.h"
@@ -34,7 +35,8 @@ Main::Main(Services services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      m_hold(services.hold), m_music(services.music),
+      m_hold(services.hold), m_music(services.music), m_registry(services.registry),
+      m_shell(services.shell),
       m_game(GameServices{m_windowSystem, *this, *this, services.sound, services.sleeper,
                           services.music, m_printService})
 {
@@ -56,6 +58,7 @@ Main::Main(Services services, QWidget* parent)
     connect(m_openCommand, &QPushButton::clicked, this, [this] { m_game.OpenCommand_Click(); });
     connect(m_helpCommand, &QPushButton::clicked, this, [this] { m_game.HelpCommand_Click(); });
     connect(m_printCommand, &QPushButton::clicked, this, [this] { m_game.PrintCommand_Click(); });
+    connect(m_infoCommand, &QPushButton::clicked, this, &Main::InfoCommand_Click);
     connect(m_stopCommand, &QPushButton::clicked, this, &QWidget::close);
     connect(m_pictureArea, &PictureAreaWidget::MouseUp, this,
             [this](qint16 button, qint16 shift, float x, float y) {
@@ -129,6 +132,17 @@ void Main::closeEvent(QCloseEvent* event)
 void Main::setColourFrameVisible(bool visible)
 {
     m_colourFrame->setVisible(visible);
+}
+
+void Main::InfoCommand_Click()
+{
+    // At most one, not owned by this window: it stays open when the game closes,
+    // and deletes itself when closed.
+    if (!m_info)
+        m_info = new Info({m_registry, m_shell, m_windowSystem});
+    m_info->show();
+    m_info->raise();
+    m_info->activateWindow();
 }
 
 QColor Main::selectedColour() const

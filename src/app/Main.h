@@ -2,14 +2,18 @@
 
 #include "Game.h"
 #include "MainView.h"
+#include "info/Info.h"
 #include "pictures/PictureChooser.h"
 #include "platform/QtPrintService.h"
 #include "platform/QtWindowSystem.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class ColourFrame;
 class EventThreadHold;
+class Registry;
+class SystemShell;
 class Sleeper;
 class MusicControl;
 class LoadFile;
@@ -33,6 +37,8 @@ public:
         EventThreadHold& hold;
         MusicControl& music;
         Sleeper& sleeper;
+        Registry& registry;
+        SystemShell& shell;
     };
 
     explicit Main(Services services, QWidget* parent = nullptr);
@@ -43,6 +49,10 @@ public:
     ColourFrame* colourFrame() const { return m_colourFrame; }
     // The chooser, or null before the first "Open New Picture".
     LoadFile* loadFile() const { return m_loadFile; }
+    // The information window while it is open.
+    Info* info() const { return m_info; }
+
+    void InfoCommand_Click();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -60,6 +70,8 @@ private:
     QtPrintService m_printService{this};
     EventThreadHold& m_hold;
     MusicControl& m_music;
+    Registry& m_registry;
+    SystemShell& m_shell;
     Game m_game;
     QPushButton* m_openCommand = nullptr;
     QPushButton* m_helpCommand = nullptr;
@@ -69,6 +81,7 @@ private:
     PictureAreaWidget* m_pictureArea = nullptr;
     ColourFrame* m_colourFrame = nullptr;
     LoadFile* m_loadFile = nullptr;
+    QPointer<Info> m_info;
     bool m_centred = false;
     bool m_unloading = false;
     bool m_closeWaiting = false;

@@ -1,12 +1,17 @@
 #include "Main.h"
+#include "Splash.h"
 #include "app/Version.h"
 #include "platform/DisplayTuning.h"
 #include "platform/EventThreadHold.h"
 #include "platform/FluidSynthMusic.h"
+#include "platform/PathRegistry.h"
+#include "platform/QtSystemShell.h"
 #include "platform/SdlWavePlayer.h"
 #include "sound/Effects.h"
 
 #include <QApplication>
+
+#include <memory>
 
 int main(int argc, char* argv[])
 {
@@ -20,15 +25,23 @@ int main(int argc, char* argv[])
     EventThreadHold hold;
     SdlWavePlayer sound([&hold](const std::function<bool()>& done,
                                 std::chrono::milliseconds limit) { hold.holdUntil(done, limit); });
-    sound.preload(Effects::all());
-
     // The music plays in the effects' stream; with no audio device, neither plays.
     FluidSynthMusic music(sound.hasDevice() ? FluidSynthMusic::Output::Hosted
                                             : FluidSynthMusic::Output::None,
                           sound.sampleRate());
     sound.hostMusic([&music](qint16* stereo, int frames) { music.render(stereo, frames); });
+    PathRegistry registry;
+    QtSystemShell shell;
 
-    Main window({sound, hold, music, hold});
-    window.show();
+    // The start-up window may move to the development folder, so the effects
+    // are decoded only once it has loaded.
+    std::unique_ptr<Main> window;
+    auto* splash = new Splash(sound);
+    sound.preload(Effects::all());
+    QObject::connect(splash, &Splash::play, [&] {
+        window = std::make_unique<Main>(Main::Services{sound, hold, music, hold, registry, shell});
+        window->show();
+    });
+    splash->show();
     return app.exec();
 }

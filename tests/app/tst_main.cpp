@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 struct Window
@@ -22,7 +23,9 @@ struct Window
     EventThreadHold hold;
     RecordingMusicControl music;
     RecordingSleeper sleeper;
-    Main main{{sound, hold, music, sleeper}};
+    FakeRegistry registry;
+    RecordingShell shell;
+    Main main{{sound, hold, music, sleeper, registry, shell}};
 };
 
 QWidget* child(Main& window, const char* name)
@@ -247,6 +250,33 @@ private Q_SLOTS:
         fixture.hold.sleep(50);
         QVERIFY(fixture.music.calls.isEmpty());
         QTRY_VERIFY(fixture.music.calls.contains(QStringLiteral("Command Play")));
+    }
+
+    void oneInformationWindowThatOutlivesTheGame()
+    {
+        auto fixture = std::make_unique<Window>();
+        Main& window = fixture->main;
+        window.show();
+        window.InfoCommand_Click();
+        QPointer<Info> info = window.info();
+        QVERIFY(info && info->isVisible());
+        window.InfoCommand_Click();
+        QCOMPARE(window.info(), info.data());
+        int informationWindows = 0;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            informationWindows += qobject_cast<Info*>(widget) != nullptr;
+        QCOMPARE(informationWindows, 1);
+
+        // A primary window that keeps the program running on its own: the game
+        // can close while it stays (the end-to-end tests see the program end
+        // only when both are closed).
+        QVERIFY(info->testAttribute(Qt::WA_QuitOnClose));
+        QVERIFY(!info->windowHandle()->transientParent());
+        QVERIFY(!info->parentWidget());
+        window.close();
+        QVERIFY(info->isVisible());
+        info->close();
+        QTRY_VERIFY(info.isNull());
     }
 
     void theSurfaceReportsReleasesInItsOwnPixels()

@@ -109,3 +109,35 @@ open_first_picture() {
     IFS=, read -r x y _ < <(tr -d '\r' <"$2/$FIRST")
     wait_for_colour "$1" $((66 + x)) $((10 + y)) FF0000
 }
+
+# window_sized TITLE WIDTH: prints the id of the visible window with that title
+# and client width, waiting up to 20 s for it.
+window_sized() {
+    local tries=0 id
+    while :; do
+        for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
+            eval "$(xdotool getwindowgeometry --shell "$id")"
+            [ "$WIDTH" = "$2" ] && { echo "$id"; return 0; }
+        done
+        tries=$((tries + 1))
+        [ $tries -lt 80 ] || fail "no window titled '$1' $2 pixels wide"
+        sleep 0.25
+    done
+}
+
+# through_start_up_window: waits for the start-up window, presses "Let's Play!"
+# once it shows, and prints the main window's id.
+through_start_up_window() {
+    local splash
+    splash=$(window_sized Kelvaro 287)
+    # The button appears once the window is active.
+    window_origin "$splash"
+    local tries=0 shot
+    until shot=$(screenshot splash) && [ "$(pixel "$shot" $((WX + 140)) $((WY + 300)))" != "$(pixel "$shot" $((WX + 20)) $((WY + 300)))" ]; do
+        tries=$((tries + 1))
+        [ $tries -lt 40 ] || fail "the start-up window shows no button"
+        sleep 0.25
+    done
+    click "$splash" 143 304
+    window_sized Kelvaro 559
+}

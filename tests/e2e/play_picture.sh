@@ -8,7 +8,7 @@ game=$1
 data=$2
 start_display
 start_game "$game" "$data"
-main=$(wait_window Kelvaro)
+main=$(through_start_up_window)
 open_first_picture "$main" "$data"
 first=$FIRST
 mapfile -t dots < <(tr -d '\r' <"$data/$first" | cut -d, -f1,2)

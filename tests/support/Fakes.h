@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainView.h"
+#include "info/SystemInfo.h"
 #include "pictures/PictureChooser.h"
 #include "platform/Sleeper.h"
 #include "platform/WindowSystem.h"
@@ -9,6 +10,7 @@
 #include "sound/WavePlayer.h"
 
 #include <QList>
+#include <QMap>
 #include <QPdfWriter>
 #include <QString>
 #include <QStringList>
@@ -147,5 +149,66 @@ struct PdfPrintService : PrintService
     QString file(int copy) const
     {
         return folder.filePath(QStringLiteral("copy-%1.pdf").arg(copy));
+    }
+};
+
+// A registry of values set by the test: "ROOT\\KEY" and value name to type and
+// bytes. Keys listed in `refused` cannot be opened with full access.
+struct FakeRegistry : Registry
+{
+    struct Value
+    {
+        quint32 type;
+        QByteArray bytes;
+    };
+    QMap<QString, QMap<QString, Value>> keys;
+    QStringList refused;
+    QList<quint32> accessAsked;
+    int openKeys = 0;
+    QStringList names; // of the keys opened, by handle - 1
+
+    std::optional<quintptr> open(quint32, const QString& keyName, quint32 access) override
+    {
+        accessAsked.append(access);
+        if (!keys.contains(keyName) || refused.contains(keyName))
+            return std::nullopt;
+        ++openKeys;
+        names.append(keyName);
+        return quintptr(names.size());
+    }
+    bool query(quintptr key, const QString& valueName, quint32& type, QByteArray& buffer,
+               quint32& size) override
+    {
+        const auto values = keys.value(names.value(int(key) - 1));
+        if (!values.contains(valueName) || quint32(values[valueName].bytes.size()) > size)
+            return false;
+        const Value& value = values[valueName];
+        buffer.replace(0, value.bytes.size(), value.bytes);
+        size = quint32(value.bytes.size());
+        type = value.type;
+        return true;
+    }
+    void close(quintptr) override { --openKeys; }
+};
+
+// Records programs started and pages opened; `installed` lists the files that
+// exist and `startable` the programs that start.
+struct RecordingShell : SystemShell
+{
+    QStringList started;
+    QStringList pages;
+    QStringList installed;
+    QStringList startable;
+
+    bool startProgram(const QString& path) override
+    {
+        started.append(path);
+        return startable.contains(path);
+    }
+    bool fileExists(const QString& path) override { return installed.contains(path); }
+    int openWebPage(const QString& address) override
+    {
+        pages.append(address);
+        return 42;
     }
 };
