@@ -12,6 +12,7 @@ packages=(
 )
 test_packages=(
     xvfb xauth xdotool imagemagick clang-format poppler-utils
+    desktop-file-utils appstream dpkg-dev file groff-base
 )
 bench_packages=(
     libbenchmark-dev xvfb pulseaudio

@@ -138,36 +138,40 @@ QIcon ButtonArt::icon(Picture picture)
     return QIcon(pixmap);
 }
 
+QImage ButtonArt::paintWindowIcon(int side)
+{
+    // The same drawing as content/icons/org.kelvaro.Kelvaro.svg, on a 64-unit grid.
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(side / 64.0, side / 64.0);
+    p.setPen(QPen(Ink, 2));
+    p.setBrush(Paper);
+    p.drawRoundedRect(QRectF(4, 4, 56, 56), 6, 6);
+    const QPolygonF star({{32, 10},
+                          {38, 26},
+                          {54, 26},
+                          {41, 36},
+                          {46, 53},
+                          {32, 43},
+                          {18, 53},
+                          {23, 36},
+                          {10, 26},
+                          {26, 26}});
+    p.setPen(QPen(DotRed, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(star.mid(0, 6));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 255));
+    for (const QPointF& point : star)
+        p.drawEllipse(point, 3, 3);
+    return image;
+}
+
 QIcon ButtonArt::windowIcon()
 {
     QIcon icon;
-    for (int side : {16, 32, 48, 64}) {
-        QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(side / 64.0, side / 64.0);
-        p.setPen(QPen(Ink, 2));
-        p.setBrush(Paper);
-        p.drawRoundedRect(QRectF(4, 4, 56, 56), 6, 6);
-        const QPolygonF star({{32, 10},
-                              {38, 26},
-                              {54, 26},
-                              {41, 36},
-                              {46, 53},
-                              {32, 43},
-                              {18, 53},
-                              {23, 36},
-                              {10, 26},
-                              {26, 26}});
-        p.setPen(QPen(DotRed, 2.5));
-        p.drawPolyline(star.mid(0, 6));
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0, 0, 255));
-        for (const QPointF& point : star)
-            p.drawEllipse(point, 3, 3);
-        p.end();
-        icon.addPixmap(QPixmap::fromImage(image));
-    }
+    for (int side : {16, 32, 48, 64, 128})
+        icon.addPixmap(QPixmap::fromImage(paintWindowIcon(side)));
     return icon;
 }

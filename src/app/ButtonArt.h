@@ -23,4 +23,6 @@ QImage paint(Picture picture);
 // The picture with its magenta turned transparent, ready for a button.
 QIcon icon(Picture picture);
 QIcon windowIcon();
+// The window icon at `side` x `side` pixels.
+QImage paintWindowIcon(int side);
 } // namespace ButtonArt
