@@ -1,39 +1,20 @@
 // One release on the real main window, offscreen: the handler and the repaint
 // that puts its result on screen, for a joining click and a colouring click.
 
+#include "SilentServices.h"
 #include "app/Game.h"
 #include "app/Main.h"
 #include "app/PictureAreaWidget.h"
 #include "platform/EventThreadHold.h"
 #include "platform/PathRegistry.h"
 #include "platform/QtSystemShell.h"
-#include "sound/MusicControl.h"
-#include "sound/WavePlayer.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QImage>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 namespace {
-struct Silence : WavePlayer
-{
-    void start(const QString&) override {}
-    void playToEnd(const QString&) override {}
-    void stop() override {}
-};
-
-struct Quiet : MusicControl
-{
-    void setFileName(const QString&) override {}
-    void setCommand(const QString&) override {}
-    void setNotify(bool) override {}
-    void setSwitches(bool, bool) override {}
-    void setDoneHandler(DoneHandler) override {}
-};
-
 struct Fixture
 {
     Silence sound;

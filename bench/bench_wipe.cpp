@@ -1,14 +1,13 @@
 // Wipe pacing on a real display: each effect's wall time against its ideal of
 // steps x 5 ms. Run under X (bench/run.sh starts an Xvfb).
 
+#include "SilentServices.h"
 #include "app/Main.h"
 #include "platform/DisplayTuning.h"
 #include "platform/EventThreadHold.h"
 #include "platform/PathRegistry.h"
 #include "platform/QtSystemShell.h"
 #include "play/Wipe.h"
-#include "sound/MusicControl.h"
-#include "sound/WavePlayer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -17,22 +16,6 @@
 #include <cstdio>
 
 namespace {
-struct Silence : WavePlayer
-{
-    void start(const QString&) override {}
-    void playToEnd(const QString&) override {}
-    void stop() override {}
-};
-
-struct Quiet : MusicControl
-{
-    void setFileName(const QString&) override {}
-    void setCommand(const QString&) override {}
-    void setNotify(bool) override {}
-    void setSwitches(bool, bool) override {}
-    void setDoneHandler(DoneHandler) override {}
-};
-
 // Counts the steps and the time spent sleeping, while sleeping for real.
 struct CountingSleeper : Sleeper
 {
