@@ -5,15 +5,7 @@
 #include <QPainter>
 #include <QRegularExpression>
 
-#include <cmath>
-
 namespace {
-// Rough size of a number " k " in the game's 11-pixel font.
-constexpr int DigitWidth = 6;
-constexpr int SpaceWidth = 3;
-constexpr int TextHeight = 13;
-constexpr double NumberDistance = 11.0;
-
 bool parsePoints(const QStringList& fields, QPolygon& points)
 {
     for (const QString& field : fields) {
@@ -46,16 +38,6 @@ QImage blankImage()
     return image;
 }
 
-QPoint numberPosition(QPoint dot, QPointF middle, int number)
-{
-    QPointF away = QPointF(dot) - middle;
-    const double length = std::hypot(away.x(), away.y());
-    away = length > 0 ? away / length : QPointF(0, -1);
-    const int width = 2 * SpaceWidth + DigitWidth * int(QString::number(number).size());
-    const QPointF centre = QPointF(dot) + away * NumberDistance + QPointF(0, 0);
-    return QPoint(int(std::lround(centre.x() - width / 2.0)),
-                  int(std::lround(centre.y() - TextHeight / 2.0)));
-}
 } // namespace
 
 bool PictureSource::parse(const QString& text, QString& error)
@@ -117,13 +99,12 @@ QImage PictureSource::finishedImage() const
     return image;
 }
 
-QByteArray PictureSource::description() const
+QByteArray PictureSource::description(const QList<QPoint>& numbers) const
 {
-    const QPointF middle = QPolygonF(outline).boundingRect().center();
     QByteArray text;
     for (int k = 1; k <= outline.size(); ++k) {
         const QPoint dot = outline[k - 1];
-        const QPoint number = numberPosition(dot, middle, k);
+        const QPoint number = numbers.value(k - 1, dot);
         text += QStringLiteral("%1,%2,%3,%4\r\n")
                     .arg(dot.x())
                     .arg(dot.y())

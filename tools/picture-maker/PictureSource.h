@@ -21,6 +21,7 @@ struct PictureSource
 
     QImage startImage() const;
     QImage finishedImage() const;
-    // The description file: one line "dotX,dotY,numberX,numberY" per dot.
-    QByteArray description() const;
+    // The description file: one line "dotX,dotY,numberX,numberY" per dot, with
+    // the numbers' top-left corners given in `numbers`.
+    QByteArray description(const QList<QPoint>& numbers) const;
 };
