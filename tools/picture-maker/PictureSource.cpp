@@ -78,7 +78,7 @@ bool PictureSource::parse(const QString& text, QString& error)
 
 QImage PictureSource::startImage() const
 {
-    QImage image = blankImage();
+    QImage image = tracedStart.isNull() ? blankImage() : tracedStart;
     QPainter painter(&image);
     painter.setPen(QPen(Qt::black, 1));
     for (const QPolygon& detail : details)
@@ -92,6 +92,8 @@ QImage PictureSource::startImage() const
 
 QImage PictureSource::finishedImage() const
 {
+    if (!tracedFinished.isNull())
+        return tracedFinished;
     QImage image = startImage();
     QPainter painter(&image);
     painter.setPen(QPen(Qt::black, 1));

@@ -15,6 +15,9 @@ struct PictureSource
     QList<QPair<QPoint, int>> circles;
     // Points inside areas meant to be coloured.
     QPolygon areas;
+    // For traced line art: the images themselves, instead of drawn ones.
+    QImage tracedStart;
+    QImage tracedFinished;
 
     // Parses the text; on failure returns false and says why in `error`.
     bool parse(const QString& text, QString& error);

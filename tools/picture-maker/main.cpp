@@ -1,6 +1,7 @@
 // Turns a picture source into the three files the game reads:
 // NAME.kv, NAME1.bmp (start image) and NAME2.bmp (finished image).
 
+#include "LineArtTracer.h"
 #include "PictureLayout.h"
 #include "PictureSource.h"
 
@@ -10,6 +11,7 @@
 
 namespace {
 const char* const Usage = R"(usage: kelvaro-picture-maker SOURCE.dots OUTPUT-BASE
+       kelvaro-picture-maker --trace IMAGE [--dots N] OUTPUT-BASE
 
 Makes OUTPUT-BASE.kv, OUTPUT-BASE1.bmp and OUTPUT-BASE2.bmp, a dot-to-dot
 picture for Kelvaro, from a picture source, and checks it: at most 99 dots,
@@ -23,6 +25,11 @@ A source is plain text, one statement a line, "#" starting a comment:
   circle x,y,r          a black circle shown in both images
   area x,y ...          points inside areas meant to be coloured
 Coordinates are pixels of the 485 x 341 drawing area, origin top-left.
+
+With --trace, the source is black-on-white line art (PNG or BMP, shrunk to
+fit the drawing area if larger): its outer outline becomes at most N dots
+(40 unless given), joined clockwise from the top, and is taken out of the
+start image; everything drawn inside it stays.
 )";
 
 int fail(const QString& message)
@@ -50,22 +57,30 @@ int main(int argc, char* argv[])
         QTextStream(stdout) << Usage;
         return 0;
     }
-    if (args.size() != 3)
-        return fail(QStringLiteral("expected a source and an output name; see --help"));
-
-    QFile sourceFile(args[1]);
-    if (!sourceFile.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("cannot read %1").arg(args[1]));
     PictureSource source;
     QString error;
-    if (!source.parse(QString::fromUtf8(sourceFile.readAll()), error))
-        return fail(QStringLiteral("%1: %2").arg(args[1], error));
+    const bool tracing = args.value(1) == QLatin1String("--trace");
+    if (tracing && (args.size() == 4 || (args.size() == 6 && args[3] == QLatin1String("--dots")))) {
+        bool ok = true;
+        const int dots = args.size() == 6 ? args[4].toInt(&ok) : 40;
+        if (!ok || !LineArtTracer::trace(QImage(args[2]), dots, source, error))
+            return fail(QStringLiteral("%1: %2").arg(
+                args[2], ok ? error : QStringLiteral("--dots needs a number")));
+    } else if (!tracing && args.size() == 3) {
+        QFile sourceFile(args[1]);
+        if (!sourceFile.open(QIODevice::ReadOnly))
+            return fail(QStringLiteral("cannot read %1").arg(args[1]));
+        if (!source.parse(QString::fromUtf8(sourceFile.readAll()), error))
+            return fail(QStringLiteral("%1: %2").arg(args[1], error));
+    } else {
+        return fail(QStringLiteral("expected a source and an output name; see --help"));
+    }
     const PictureLayout layout = PictureLayout::plan(source);
     if (!layout.problems.isEmpty())
         return fail(
             QStringLiteral("%1: %2").arg(args[1], layout.problems.join(QStringLiteral("; "))));
 
-    const QString base = args[2];
+    const QString base = args.last();
     if (!source.startImage().save(base + QStringLiteral("1.bmp"), "BMP") ||
         !source.finishedImage().save(base + QStringLiteral("2.bmp"), "BMP") ||
         !writeFile(base + QStringLiteral(".kv"), source.description(layout.numberPositions)))
