@@ -1,7 +1,7 @@
 #!/bin/bash
 # Installs what is missing, builds everything and runs the whole test suite
 # headless: unit tests on Qt's offscreen platform, end-to-end tests in their own
-# Xvfb displays.
+# Xvfb displays, then everything again under the sanitizers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh --test
@@ -10,3 +10,8 @@ mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 cmake --preset default
 cmake --build --preset default
 ctest --preset default
+# The same suite again with AddressSanitizer, UndefinedBehaviorSanitizer and
+# leak detection.
+cmake --preset sanitize
+cmake --build --preset sanitize
+ctest --preset sanitize

@@ -8,10 +8,16 @@ E2E_WORK=$(mktemp -d)
 E2E_PIDS=()
 
 e2e_cleanup() {
-    local pid
+    local status=$? pid
     for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
+    # A sanitizer build reports memory errors and leaks on the game's stderr.
+    if grep -q -E 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$E2E_WORK/game.log" 2>/dev/null; then
+        grep -A 20 -E 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$E2E_WORK/game.log" >&2
+        status=1
+    fi
     rm -rf "$E2E_WORK"
+    exit $status
 }
 trap e2e_cleanup EXIT
 
