@@ -30,6 +30,9 @@ int main(int argc, char* argv[])
                                             : FluidSynthMusic::Output::None,
                           sound.sampleRate());
     sound.hostMusic([&music](qint16* stereo, int frames) { music.render(stereo, frames); });
+    // The audio thread must stop asking for music before the player goes.
+    const std::unique_ptr<SdlWavePlayer, void (*)(SdlWavePlayer*)> unhook(
+        &sound, [](SdlWavePlayer* player) { player->hostMusic({}); });
     PathRegistry registry;
     QtSystemShell shell;
 
