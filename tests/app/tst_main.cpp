@@ -1,7 +1,7 @@
 // The main window as a player meets it: layout, buttons, colour bar, the
 // chooser's life and the ways of closing.
 
-#include "Fakes.h"
+#include "MainFixture.h"
 #include "PictureFolder.h"
 #include "app/ButtonArt.h"
 #include "app/ColourFrame.h"
@@ -17,16 +17,7 @@
 #include <QWindow>
 
 namespace {
-struct Window
-{
-    RecordingWavePlayer sound;
-    EventThreadHold hold;
-    RecordingMusicControl music;
-    RecordingSleeper sleeper;
-    FakeRegistry registry;
-    RecordingShell shell;
-    Main main{{sound, hold, music, sleeper, registry, shell}};
-};
+using Window = MainFixture;
 
 QWidget* child(Main& window, const char* name)
 {

@@ -3,7 +3,7 @@
 // cancelled choosers. After every event the game's state must be one of its
 // three modes, and memory must stay flat.
 
-#include "Fakes.h"
+#include "MainFixture.h"
 #include "PictureFolder.h"
 #include "app/ColourFrame.h"
 #include "app/Main.h"
@@ -23,16 +23,7 @@
 namespace {
 constexpr int Events = 100000;
 
-struct Session
-{
-    RecordingWavePlayer sound;
-    EventThreadHold hold;
-    RecordingMusicControl music;
-    RecordingSleeper sleeper;
-    FakeRegistry registry;
-    RecordingShell shell;
-    Main main{{sound, hold, music, sleeper, registry, shell}};
-};
+using Session = MainFixture;
 
 long residentKilobytes()
 {
