@@ -3,6 +3,7 @@
 #include "ButtonArt.h"
 #include "ColourFrame.h"
 #include "PictureAreaWidget.h"
+#include "WindowPlacement.h"
 #include "app/Version.h"
 #include "info/Info.h"
 #include "pictures/LoadFile.h"
@@ -11,7 +12,6 @@
 
 #include <QCloseEvent>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 constexpr int CommandLeft = 3;
@@ -108,11 +108,7 @@ void Main::showEvent(QShowEvent* event)
     if (m_centred)
         return;
     m_centred = true;
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    WindowPlacement::centreOnScreen(*this);
 }
 
 void Main::closeEvent(QCloseEvent* event)

@@ -3,6 +3,7 @@
 #include "ButtonArt.h"
 #include "DevelopmentFolder.h"
 #include "SplashArt.h"
+#include "WindowPlacement.h"
 #include "app/Version.h"
 #include "sound/Effects.h"
 #include "sound/WavePlayer.h"
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -62,11 +62,7 @@ void Splash::Form_Load()
 void Splash::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    WindowPlacement::centreOnScreen(*this);
     QTimer::singleShot(ActivationGraceMs, this, &Splash::Form_Activate);
 }
 

@@ -2,6 +2,7 @@
 
 #include "PictureChooser.h"
 #include "PictureLoader.h"
+#include "app/DotStyle.h"
 #include "app/Game.h"
 #include "app/MainView.h"
 #include "app/Version.h"
@@ -11,10 +12,6 @@
 #include "sound/WavePlayer.h"
 
 namespace {
-const QColor Red(255, 0, 0);
-const QColor Blue(0, 0, 255);
-constexpr int DotRadius = 3;
-
 // Checking happens under the busy pointer, but a refusal must leave the pointer
 // and everything else as they were.
 std::optional<LoadedPicture> loadOrExplain(Game& game, const QString& name)
@@ -33,12 +30,12 @@ std::optional<LoadedPicture> loadOrExplain(Game& game, const QString& name)
 
 void OpenCommand::drawDots(Surface& surface, const GameState& state)
 {
-    surface.setDrawingColour(Blue);
-    surface.setFillColour(Red);
+    surface.setDrawingColour(DotStyle::Blue);
+    surface.setFillColour(DotStyle::Red);
     surface.setFillStyle(Surface::FillStyle::Solid);
     const int n = state.dotCount();
     for (int k = 1; k <= n; ++k) {
-        surface.circle(QPointF(state.DotX[k], state.DotY[k]), DotRadius, Red);
+        surface.circle(QPointF(state.DotX[k], state.DotY[k]), DotStyle::Radius, DotStyle::Red);
         surface.setTextPosition(QPoint(state.NumberX[k], state.NumberY[k]));
         surface.printText(QStringLiteral(" %1 ").arg(k));
     }
@@ -63,6 +60,6 @@ void OpenCommand::run(Game& game)
     game.state.Completed = false;
     game.state.NextDot = 1;
     game.services.view.setColourFrameVisible(false);
-    game.PictureArea.setDrawingColour(Red);
+    game.PictureArea.setDrawingColour(DotStyle::Red);
     game.services.windowSystem.setBusyPointer(false);
 }

@@ -1,17 +1,16 @@
 #include "Hint.h"
 
+#include "app/DotStyle.h"
 #include "app/Game.h"
 #include "platform/Sleeper.h"
 #include "sound/Effects.h"
 #include "sound/WavePlayer.h"
 
 namespace {
-constexpr int DotRadius = 3;
-
 void showDotIn(Game& game, QPointF dot, QColor colour)
 {
     game.PictureArea.setFillColour(colour);
-    game.PictureArea.circle(dot, DotRadius, colour);
+    game.PictureArea.circle(dot, DotStyle::Radius, colour);
     game.PictureArea.refresh();
     game.services.sleeper.sleep(Hint::BlinkPauseMs);
 }

@@ -1,14 +1,12 @@
 #include "Joining.h"
 
+#include "app/DotStyle.h"
 #include "app/Game.h"
 #include "app/MainView.h"
 #include "sound/Effects.h"
 #include "sound/WavePlayer.h"
 
 namespace {
-const QColor Black(0, 0, 0);
-constexpr int DotRadius = 3;
-
 // The last dot is joined: the finished drawing replaces everything and the
 // colour bar comes up.
 void complete(Game& game)
@@ -24,8 +22,9 @@ void join(Game& game, int i)
 {
     const GameState& state = game.state;
     game.services.sound.start(Effects::Pop2);
-    game.PictureArea.setFillColour(Black);
-    game.PictureArea.circle(QPointF(state.DotX[i], state.DotY[i]), DotRadius, Black);
+    game.PictureArea.setFillColour(DotStyle::Black);
+    game.PictureArea.circle(QPointF(state.DotX[i], state.DotY[i]), DotStyle::Radius,
+                            DotStyle::Black);
     if (i > 1) {
         game.PictureArea.line(QPointF(state.DotX[i - 1], state.DotY[i - 1]),
                               QPointF(state.DotX[i], state.DotY[i]));

@@ -1,6 +1,7 @@
 #include "PrintCommand.h"
 
 #include "PrintService.h"
+#include "app/DotStyle.h"
 #include "app/Fonts.h"
 #include "app/Game.h"
 #include "sound/Effects.h"
@@ -10,10 +11,6 @@
 #include <QPainter>
 
 namespace {
-constexpr int DotRadius = 3;
-const QColor Red(255, 0, 0);
-const QColor Black(0, 0, 0);
-
 bool printCopy(PrintService& printer, int copy, const QImage& picture, const GameState& state)
 {
     QPagedPaintDevice* device = printer.jobDevice(copy);
@@ -31,12 +28,13 @@ void PrintCommand::drawSheet(QPainter& painter, const QImage& picture, const Gam
     painter.drawImage(QRect(QPoint(0, 0), picture.size()), picture);
     // The font in page units: a point size would be scaled twice on a printer.
     painter.setFont(Fonts::numberFont());
-    painter.setBrush(Red);
+    painter.setBrush(DotStyle::Red);
     // The table ends at its marker, and never later than its last entry.
     for (int i = 1; i < GameState::TableSize && state.DotX[i] != GameState::EndMarker; ++i) {
-        painter.setPen(Red);
-        painter.drawEllipse(QPointF(state.DotX[i], state.DotY[i]), DotRadius, DotRadius);
-        painter.setPen(Black);
+        painter.setPen(DotStyle::Red);
+        painter.drawEllipse(QPointF(state.DotX[i], state.DotY[i]), DotStyle::Radius,
+                            DotStyle::Radius);
+        painter.setPen(DotStyle::Black);
         const QString number = QStringLiteral(" %1 ").arg(i);
         const QRect box(QPoint(state.NumberX[i], state.NumberY[i]),
                         painter.fontMetrics().size(Qt::TextSingleLine, number));
