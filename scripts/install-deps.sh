@@ -13,9 +13,10 @@ packages=(
 test_packages=(
     xvfb xauth xdotool imagemagick clang-format poppler-utils
     desktop-file-utils appstream dpkg-dev file groff-base
+    clang-14 libclang-rt-14-dev
 )
 bench_packages=(
-    libbenchmark-dev xvfb pulseaudio
+    libbenchmark-dev xvfb pulseaudio libxtst-dev
 )
 [ "${1:-}" = --test ] && packages+=("${test_packages[@]}")
 [ "${1:-}" = --bench ] && packages+=("${bench_packages[@]}")
