@@ -62,6 +62,9 @@ FluidSynthMusic::FluidSynthMusic(Output output, int sampleRate, const QString& s
     // Without the chorus the tunes sound the same on these instruments, for a
     // third less work on the audio thread.
     fluid_settings_setint(engine.settings, "synth.chorus.active", 0);
+    // Only the instruments a tune chooses are read from the soundfont, which
+    // keeps some 5 MB of samples out of memory.
+    fluid_settings_setint(engine.settings, "synth.dynamic-sample-loading", 1);
     // The player follows the samples rendered, so it keeps time with the stream
     // that plays them and needs no timer thread of its own.
     fluid_settings_setstr(engine.settings, "player.timing-source", "sample");
@@ -70,6 +73,13 @@ FluidSynthMusic::FluidSynthMusic(Output output, int sampleRate, const QString& s
     m_progress.setInterval(ProgressMilliseconds);
     connect(&m_progress, &QTimer::timeout, this, &FluidSynthMusic::checkProgress);
 
+    // Without an output nothing will ever sound: the soundfont's megabytes stay
+    // on disk.
+    if (m_output == Output::None) {
+        m_loaded = true;
+        QMetaObject::invokeMethod(this, &FluidSynthMusic::engineReady, Qt::QueuedConnection);
+        return;
+    }
     const QByteArray fontPath = QFile::encodeName(soundFont);
     m_loader = std::thread([this, fontPath] {
         Engine& engine = *m_engine;

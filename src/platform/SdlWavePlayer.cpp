@@ -30,10 +30,12 @@ SdlWavePlayer::SdlWavePlayer(Wait wait) : m_wait(std::move(wait))
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Kelvaro");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return;
-    if (Mix_OpenAudio(SampleRate, AUDIO_S16SYS, 2, BufferFrames) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    m_subsystemUp = true;
+    // With no device the subsystem stays up until the end: shutting it down
+    // waits for SDL's device-watching thread, which sleeps a tenth of a second
+    // at a time, and that would hold up the start-up window.
+    if (Mix_OpenAudio(SampleRate, AUDIO_S16SYS, 2, BufferFrames) != 0)
         return;
-    }
     Mix_AllocateChannels(1);
     Uint16 format = 0;
     int channels = 0;
@@ -59,13 +61,14 @@ void SdlWavePlayer::hostMusic(Render render)
 
 SdlWavePlayer::~SdlWavePlayer()
 {
-    if (!m_open)
-        return;
-    Mix_HookMusic(nullptr, nullptr);
-    Mix_HaltChannel(-1);
-    m_chunks.clear();
-    Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (m_open) {
+        Mix_HookMusic(nullptr, nullptr);
+        Mix_HaltChannel(-1);
+        m_chunks.clear();
+        Mix_CloseAudio();
+    }
+    if (m_subsystemUp)
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 Mix_Chunk* SdlWavePlayer::chunk(const QString& name)

@@ -51,6 +51,7 @@ private:
         void operator()(Mix_Chunk* chunk) const;
     };
     Wait m_wait;
+    bool m_subsystemUp = false;
     bool m_open = false;
     int m_sampleRate = 0;
     Render m_music;
