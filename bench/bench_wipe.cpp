@@ -1,5 +1,5 @@
 // Wipe pacing on a real display: each effect's wall time against its ideal of
-// steps x 5 ms. Run under X (bench/run.sh starts an Xvfb).
+// steps x 5 ms. Run under X (bench/report.sh starts an Xvfb).
 
 #include "SilentServices.h"
 #include "app/Main.h"
