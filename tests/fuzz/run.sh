@@ -30,10 +30,12 @@ for target in "${targets[@]}"; do
     log=$findings/$target.log
     inputs=("$build/tests/fuzz/seeds/$target")
     [ -d "tests/fuzz/regressions/$target" ] && inputs+=("tests/fuzz/regressions/$target")
+    options=(-max_total_time="$seconds" -timeout=10 -print_final_stats=1
+        -artifact_prefix="$findings/$target-")
+    [ -f "tests/fuzz/$target.dict" ] && options+=(-dict="tests/fuzz/$target.dict")
     status=0
-    "$build/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 \
-        -print_final_stats=1 -artifact_prefix="$findings/$target-" \
-        "$corpus" "${inputs[@]}" >"$log" 2>&1 || status=$?
+    "$build/tests/fuzz/fuzz_$target" "${options[@]}" "$corpus" "${inputs[@]}" >"$log" 2>&1 ||
+        status=$?
     # The last status line has the coverage reached; the final stats the executions.
     grep -E '^#[0-9]+.*(cov|DONE)' "$log" | tail -1
     grep -E '^stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb)' "$log"
