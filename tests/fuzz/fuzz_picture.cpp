@@ -10,7 +10,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 
 namespace {
 const QString Name = QStringLiteral("fuzz.kv");
