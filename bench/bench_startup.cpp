@@ -63,11 +63,14 @@ public:
     explicit Framebuffer(const char* path)
     {
         const int fd = open(path, O_RDONLY);
-        struct stat info = {};
-        if (fd < 0 || fstat(fd, &info) != 0)
+        if (fd < 0)
             return;
-        m_size = size_t(info.st_size);
-        void* mapped = mmap(nullptr, m_size, PROT_READ, MAP_SHARED, fd, 0);
+        struct stat info = {};
+        void* mapped = MAP_FAILED;
+        if (fstat(fd, &info) == 0) {
+            m_size = size_t(info.st_size);
+            mapped = mmap(nullptr, m_size, PROT_READ, MAP_SHARED, fd, 0);
+        }
         close(fd);
         if (mapped == MAP_FAILED)
             return;
