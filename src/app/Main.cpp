@@ -41,7 +41,7 @@ Main::Main(Services services, QWidget* parent)
                           services.music, m_printService})
 {
     setObjectName(QStringLiteral("Main"));
-    setWindowTitle(QString::fromLatin1(Version::ApplicationTitle));
+    setWindowTitle(Version::title());
     setWindowIcon(ButtonArt::windowIcon());
     setFixedSize(ClientSize);
 

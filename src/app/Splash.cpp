@@ -26,7 +26,7 @@ Splash::Splash(WavePlayer& sound, QWidget* parent)
       m_exitCommand(new QPushButton(tr("Let's Play!"), this))
 {
     setObjectName(QStringLiteral("Splash"));
-    setWindowTitle(QString::fromLatin1(Version::ApplicationTitle));
+    setWindowTitle(Version::title());
     setWindowIcon(ButtonArt::windowIcon());
     setFixedSize(287, 334);
 

@@ -31,9 +31,8 @@ int main(int argc, char* argv[])
 {
     DisplayTuning::forSmallFrequentRepaints();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromLatin1(Version::ApplicationTitle));
-    QApplication::setApplicationVersion(
-        QStringLiteral("%1.%2.%3").arg(Version::Major).arg(Version::Minor).arg(Version::Revision));
+    QApplication::setApplicationName(Version::title());
+    QApplication::setApplicationVersion(Version::number());
     QApplication::setDesktopFileName(QStringLiteral("org.kelvaro.Kelvaro"));
 
     EventThreadHold hold;

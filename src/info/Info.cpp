@@ -105,7 +105,7 @@ Info::Info(Services services)
 void Info::Form_Load()
 {
     m_version->setText(Version::text());
-    m_title->setText(QString::fromLatin1(Version::ApplicationTitle));
+    m_title->setText(Version::title());
 }
 
 void Info::setLinkColour(QColor colour)

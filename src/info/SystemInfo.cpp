@@ -63,6 +63,6 @@ void SystemInfo::StartSysInfo(Registry& registry, SystemShell& shell, WindowSyst
 {
     if (startTool(shell, registry))
         return;
-    windowSystem.showMessage(QString::fromLatin1(Version::ApplicationTitle),
+    windowSystem.showMessage(Version::title(),
                              QStringLiteral("System Information Is Unavailable At This Time"));
 }

@@ -20,8 +20,7 @@ std::optional<LoadedPicture> loadOrExplain(Game& game, const QString& name)
     PictureLoadResult result = PictureLoader::load(name);
     if (auto* error = std::get_if<PictureError>(&result)) {
         game.services.windowSystem.setBusyPointer(false);
-        game.services.windowSystem.showMessage(QString::fromLatin1(Version::ApplicationTitle),
-                                               PictureFile::describe(*error));
+        game.services.windowSystem.showMessage(Version::title(), PictureFile::describe(*error));
         return std::nullopt;
     }
     return std::get<LoadedPicture>(std::move(result));
