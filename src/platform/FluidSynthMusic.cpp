@@ -1,5 +1,7 @@
 #include "FluidSynthMusic.h"
 
+#include "sound/MidiFileCheck.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -132,14 +134,18 @@ void FluidSynthMusic::setCommand(const QString& command)
 void FluidSynthMusic::open()
 {
     closeTune();
-    // An empty name, a missing file or one that is not MIDI fails to open;
-    // playing it then fails too, quietly.
-    const QByteArray path = QFile::encodeName(m_fileName);
-    if (m_fileName.isEmpty() || !QFileInfo(m_fileName).isFile() ||
-        !fluid_is_midifile(path.constData()))
+    // An empty name, a missing file or one that is not a playable MIDI file
+    // fails to open; playing it then fails too, quietly. The player gets the
+    // very bytes that were checked.
+    QFile file(m_fileName);
+    if (m_fileName.isEmpty() || !QFileInfo(m_fileName).isFile() || !file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray bytes = file.read(MidiFileCheck::MaxBytes + 1);
+    if (!MidiFileCheck::isPlayable(bytes))
         return;
     m_engine->player = new_fluid_player(m_engine->synth);
-    if (m_engine->player && fluid_player_add(m_engine->player, path.constData()) == FLUID_OK)
+    if (m_engine->player &&
+        fluid_player_add_mem(m_engine->player, bytes.constData(), size_t(bytes.size())) == FLUID_OK)
         m_opened = true;
 }
 
